@@ -1,0 +1,1 @@
+#include "LogoArtwork.h"
