@@ -1,1 +1,346 @@
+#include "ImageExport.h"
+
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace zorvanta {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlueColour = 0xFF0000FF;
+constexpr QRgb kRedColour = 0xFFFF0000;
+constexpr QRgb kGreenColour = 0xFF008000;
+constexpr QRgb kSilver = 0xFFC0C0C0;
+constexpr QRgb kGrey = 0xFF808080;
+
+// White with bars and a line in the charts' colours, leaving the corners white.
+QImage ChartLikeImage()
+{
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(kWhite);
+    QPainter painter(&image);
+    painter.fillRect(10, 20, 20, 50, QColor::fromRgba(kBlueColour));
+    painter.fillRect(30, 10, 20, 60, QColor::fromRgba(kRedColour));
+    painter.fillRect(60, 40, 40, 3, QColor::fromRgba(kGreenColour));
+    painter.fillRect(60, 50, 40, 1, QColor::fromRgba(kSilver));
+    painter.fillRect(60, 60, 40, 1, QColor::fromRgba(kGrey));
+    painter.fillRect(5, 75, 110, 1, Qt::black);
+    return image;
+}
+
+// The chart-like image with a strip of many distinct shades, as anti-aliasing produces.
+QImage ManyColoursImage()
+{
+    QImage image = ChartLikeImage();
+    for (int x = 5; x < 115; ++x)
+        for (int y = 2; y < 8; ++y)
+            image.setPixel(x, y, qRgb(x * 2, y * 30, 255 - x));
+    return image;
+}
+
+std::string ErrorOf(const QImage& image, const QString& fileName)
+{
+    try {
+        WriteImageFile(image, fileName);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+struct DecodedFile {
+    QByteArray Format;  // what the content says, whatever the name
+    QImage Image;
+};
+
+DecodedFile Decode(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // A reader on the bare device sniffs the content: the suffix cannot mislead it.
+    QImageReader reader(&file);
+    DecodedFile decoded;
+    decoded.Format = reader.format();
+    decoded.Image = reader.read().convertToFormat(QImage::Format_RGB32);
+    return decoded;
+}
+
+class ImageExportTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+    QStringList Entries() const
+    {
+        return QDir(folder_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    static void WriteBytes(const QString& fileName, const QByteArray& bytes)
+    {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    static QByteArray ReadBytes(const QString& fileName)
+    {
+        QFile file(fileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+// --- Which format a file name asks for -------------------------------------------------
+
+struct ExtensionCase {
+    const char* Name;
+    const char* FileName;
+    std::optional<ImageFileFormat> Expected;
+};
+
+class ImageFormatForFileNameTest : public testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(ImageFormatForFileNameTest, FollowsTheLastExtension)
+{
+    const ExtensionCase& row = GetParam();
+    EXPECT_EQ(ImageFormatForFileName(QString::fromUtf8(row.FileName)), row.Expected)
+        << row.FileName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ImageFormatForFileNameTest,
+    testing::Values(
+        ExtensionCase{"Png", "Veicoli.png", ImageFileFormat::Png},
+        ExtensionCase{"PngUpperCase", "VEICOLI.PNG", ImageFileFormat::Png},
+        ExtensionCase{"Jpg", "chart.jpg", ImageFileFormat::Jpeg},
+        ExtensionCase{"JpgUpperCase", "chart.JPG", ImageFileFormat::Jpeg},
+        ExtensionCase{"JpegMixedCase", "chart.JpEg", ImageFileFormat::Jpeg},
+        ExtensionCase{"Bmp", "chart.bmp", ImageFileFormat::Bmp},
+        ExtensionCase{"Gif", "chart.Gif", ImageFileFormat::Gif},
+        ExtensionCase{"Tif", "chart.tif", ImageFileFormat::Tiff},
+        ExtensionCase{"Tiff", "chart.TIFF", ImageFileFormat::Tiff},
+        ExtensionCase{"IcoHoldsPng", "chart.ico", ImageFileFormat::Png},
+        ExtensionCase{"HdpHoldsPng", "chart.HDP", ImageFileFormat::Png},
+        ExtensionCase{"OnlyTheLastDotCounts", "chart.txt.png", ImageFileFormat::Png},
+        ExtensionCase{"LastDotNamesUnknown", "chart.png.txt", std::nullopt},
+        ExtensionCase{"NameIsOnlyAnExtension", ".png", ImageFileFormat::Png},
+        ExtensionCase{"WindowsPath", "C:\\Users\\me\\Veicoli entranti.png", ImageFileFormat::Png},
+        ExtensionCase{"DottedFolderBackslash", "C:\\charts.png\\Veicoli", std::nullopt},
+        ExtensionCase{"DottedFolderSlash", "/home/me/charts.png/Veicoli", std::nullopt},
+        ExtensionCase{"DottedFolderThenExtension", "/home/me/charts.gif/Veicoli.bmp",
+                      ImageFileFormat::Bmp},
+        ExtensionCase{"DriveColonAfterDot", "chart.png:stream", std::nullopt},
+        ExtensionCase{"DriveColonBeforeDot", "C:.png", ImageFileFormat::Png},
+        ExtensionCase{"NoExtension", "Veicoli", std::nullopt},
+        ExtensionCase{"TrailingDot", "Veicoli.", std::nullopt},
+        ExtensionCase{"Unknown", "Veicoli.txt", std::nullopt},
+        ExtensionCase{"PrefixOfKnown", "Veicoli.pn", std::nullopt},
+        ExtensionCase{"KnownPlusMore", "Veicoli.pngx", std::nullopt},
+        ExtensionCase{"BlankInsideExtension", "Veicoli. png", std::nullopt},
+        ExtensionCase{"Empty", "", std::nullopt}),
+    [](const testing::TestParamInfo<ExtensionCase>& info) { return info.param.Name; });
+
+// --- Every format writes a file that decodes back ---------------------------------------
+
+struct FormatCase {
+    const char* Name;
+    const char* FileName;
+    const char* DecodedFormat;
+    bool Lossless;
+};
+
+class WrittenFormatTest : public ImageExportTest,
+                          public testing::WithParamInterface<FormatCase> {};
+
+TEST_P(WrittenFormatTest, DecodesBackInThatFormat)
+{
+    const FormatCase& row = GetParam();
+    const QImage image = ChartLikeImage();
+    WriteImageFile(image, Path(row.FileName));
+
+    EXPECT_EQ(Entries(), QStringList{row.FileName}) << "no temporary file may stay behind";
+    const DecodedFile decoded = Decode(Path(row.FileName));
+    EXPECT_EQ(decoded.Format, row.DecodedFormat);
+    ASSERT_EQ(decoded.Image.size(), image.size());
+    if (row.Lossless) {
+        EXPECT_EQ(decoded.Image, image);
+        return;
+    }
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom),
+                                QPoint(right, bottom)}) {
+        const QColor colour = decoded.Image.pixelColor(corner);
+        EXPECT_GE(colour.red(), 245) << corner.x() << "," << corner.y();
+        EXPECT_GE(colour.green(), 245) << corner.x() << "," << corner.y();
+        EXPECT_GE(colour.blue(), 245) << corner.x() << "," << corner.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Extensions, WrittenFormatTest,
+    testing::Values(FormatCase{"Png", "Veicoli.png", "png", true},
+                    FormatCase{"PngUpperCase", "Veicoli.PNG", "png", true},
+                    FormatCase{"Jpg", "Veicoli.jpg", "jpeg", false},
+                    FormatCase{"JpgUpperCase", "Veicoli.JPG", "jpeg", false},
+                    FormatCase{"Jpeg", "Veicoli.jpeg", "jpeg", false},
+                    FormatCase{"Bmp", "Veicoli.bmp", "bmp", true},
+                    FormatCase{"Gif", "Veicoli.gif", "gif", true},
+                    FormatCase{"GifUpperCase", "Veicoli.GIF", "gif", true},
+                    FormatCase{"Tif", "Veicoli.tif", "tiff", true},
+                    FormatCase{"Tiff", "Veicoli.tiff", "tiff", true},
+                    FormatCase{"Ico", "Veicoli.ico", "png", true},
+                    FormatCase{"Hdp", "Veicoli.Hdp", "png", true}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.Name; });
+
+// --- GIF palette -------------------------------------------------------------------------
+
+TEST_F(ImageExportTest, GifKeepsEveryColourOfAChartAmongManyShades)
+{
+    const QImage image = ManyColoursImage();
+    WriteImageFile(image, Path("many.gif"));
+    const QImage decoded = Decode(Path("many.gif")).Image;
+    ASSERT_EQ(decoded.size(), image.size());
+
+    int chartColourPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb original = image.pixel(x, y);
+            const bool chartColour = original == kWhite || original == kBlueColour
+                || original == kRedColour || original == kGreenColour || original == kSilver
+                || original == kGrey || original == 0xFF000000;
+            if (!chartColour)
+                continue;
+            ++chartColourPixels;
+            ASSERT_EQ(decoded.pixel(x, y), original) << "at " << x << "," << y;
+        }
+    EXPECT_GT(chartColourPixels, image.width() * image.height() / 2);
+}
+
+TEST_F(ImageExportTest, GifShowsTransparentPixelsAsWhite)
+{
+    QImage image(40, 30, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixel(20, 15, kBlueColour);
+    WriteImageFile(image, Path("clear.gif"));
+
+    const QImage decoded = Decode(Path("clear.gif")).Image;
+    ASSERT_EQ(decoded.size(), image.size());
+    EXPECT_EQ(decoded.pixel(0, 0), kWhite);
+    EXPECT_EQ(decoded.pixel(20, 15), kBlueColour);
+}
+
+TEST_F(ImageExportTest, GifOfASingleColourDecodes)
+{
+    QImage image(7, 3, QImage::Format_RGB32);
+    image.fill(kWhite);
+    WriteImageFile(image, Path("blank.gif"));
+    EXPECT_EQ(Decode(Path("blank.gif")).Image, image);
+}
+
+// --- Failures ----------------------------------------------------------------------------
+
+TEST_F(ImageExportTest, UnknownExtensionFailsAndCreatesNothing)
+{
+    for (const char* name : {"Veicoli.txt", "Veicoli", "Veicoli.", "Veicoli.png.bak"}) {
+        EXPECT_EQ(ErrorOf(ChartLikeImage(), Path(name)), "Saving bitmap failed.") << name;
+        EXPECT_TRUE(Entries().isEmpty()) << name;
+    }
+}
+
+TEST_F(ImageExportTest, MissingFolderCannotBeCreated)
+{
+    const QString fileName = Path("missing/Veicoli.png");
+    const std::string expected = "Cannot create file \""
+        + QDir::toNativeSeparators(fileName).toStdString() + "\". "
+        + std::make_error_code(std::errc::no_such_file_or_directory).message();
+    EXPECT_EQ(ErrorOf(ChartLikeImage(), fileName), expected);
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(ImageExportTest, FileAsFolderCannotBeCreated)
+{
+    // Tests may run as root, whom permissions do not stop; a file in place of a folder does.
+    WriteBytes(Path("plain"), "not a folder");
+    const QString fileName = Path("plain/Veicoli.png");
+    const std::string message = ErrorOf(ChartLikeImage(), fileName);
+    const std::string prefix =
+        "Cannot create file \"" + QDir::toNativeSeparators(fileName).toStdString() + "\". ";
+    ASSERT_EQ(message.substr(0, prefix.size()), prefix);
+    EXPECT_GT(message.size(), prefix.size()) << "the operating system's reason follows";
+    EXPECT_EQ(ReadBytes(Path("plain")), "not a folder");
+}
+
+TEST_F(ImageExportTest, FolderInPlaceOfTheFileGivesTheSystemReason)
+{
+    ASSERT_TRUE(QDir(Path(".")).mkdir("Veicoli.png"));
+    const QString fileName = Path("Veicoli.png");
+    const std::string expected = "Cannot create file \""
+        + QDir::toNativeSeparators(fileName).toStdString() + "\". "
+        + std::make_error_code(std::errc::is_a_directory).message();
+    EXPECT_EQ(ErrorOf(ChartLikeImage(), fileName), expected);
+    EXPECT_EQ(Entries(), QStringList{"Veicoli.png"});
+}
+
+class FailedEncodingTest : public ImageExportTest,
+                           public testing::WithParamInterface<const char*> {};
+
+TEST_P(FailedEncodingTest, LeavesNoFileBehind)
+{
+    EXPECT_EQ(ErrorOf(QImage(), Path(GetParam())), "Saving bitmap failed.");
+    EXPECT_TRUE(Entries().isEmpty()) << Entries().join(", ").toStdString();
+}
+
+TEST_P(FailedEncodingTest, KeepsTheExistingFileUnchanged)
+{
+    const QString fileName = Path(GetParam());
+    WriteBytes(fileName, "the user's earlier file");
+    EXPECT_EQ(ErrorOf(QImage(), fileName), "Saving bitmap failed.");
+    EXPECT_EQ(ReadBytes(fileName), "the user's earlier file");
+    EXPECT_EQ(Entries(), QStringList{GetParam()});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEncoder, FailedEncodingTest,
+                         testing::Values("Veicoli.png", "Veicoli.jpg", "Veicoli.bmp",
+                                         "Veicoli.gif", "Veicoli.tif", "Veicoli.ico"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param).substr(8);
+                         });
+
+TEST_F(ImageExportTest, GifTooWideForItsFormatKeepsTheExistingFile)
+{
+    // GIF stores sizes in 16 bits; a wider image must fail, not wrap around.
+    const QString fileName = Path("wide.gif");
+    WriteBytes(fileName, "earlier");
+    QImage wide(65536, 1, QImage::Format_RGB32);
+    wide.fill(kWhite);
+    EXPECT_EQ(ErrorOf(wide, fileName), "Saving bitmap failed.");
+    EXPECT_EQ(ReadBytes(fileName), "earlier");
+}
+
+TEST_F(ImageExportTest, SuccessfulSaveReplacesTheExistingFile)
+{
+    const QString fileName = Path("Veicoli.png");
+    WriteBytes(fileName, "the user's earlier file");
+    WriteImageFile(ChartLikeImage(), fileName);
+    EXPECT_EQ(Decode(fileName).Image, ChartLikeImage());
+    EXPECT_EQ(Entries(), QStringList{"Veicoli.png"});
+}
+
+}  // namespace
+}  // namespace zorvanta
