@@ -58,12 +58,21 @@ bool Encode(const QImage& image, ImageFileFormat format, QIODevice& device)
     return writer.write(image);
 }
 
+QString SystemDescription(std::errc error)
+{
+    return QString::fromStdString(std::make_error_code(error).message());
+}
+
 std::runtime_error CannotCreate(const QString& fileName, const QSaveFile& file)
 {
-    // Qt words a few refusals itself; for a folder the operating system has a plainer text.
-    const QString reason = QFileInfo(fileName).isDir()
-        ? QString::fromStdString(std::make_error_code(std::errc::is_a_directory).message())
-        : file.errorString();
+    // Qt words two refusals of its own before asking the system; the user gets the
+    // system's description for those too, as for every other refusal.
+    const QFileInfo target(fileName);
+    QString reason = file.errorString();
+    if (target.isDir())
+        reason = SystemDescription(std::errc::is_a_directory);
+    else if (target.exists() && !target.isWritable())
+        reason = SystemDescription(std::errc::permission_denied);
     return std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
                                   .arg(QDir::toNativeSeparators(fileName), reason)
                                   .toStdString());
