@@ -1,1 +1,112 @@
 #include "ResultsTable.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace zorvanta {
+
+namespace {
+
+constexpr int kRowCount = 9;
+constexpr int kColumnCount = 2;
+constexpr int kColumnWidth = 100;
+
+}  // namespace
+
+ResultsTable::ResultsTable(QWidget* parent) : QTableWidget(kRowCount, kColumnCount, parent)
+{
+    for (int row = 0; row < kRowCount; ++row)
+        for (int column = 0; column < kColumnCount; ++column)
+            setItem(row, column, new QTableWidgetItem());
+
+    // Without headers the user has no handle to move or resize a column.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked);
+    setTabKeyNavigation(true);
+
+    // The current row stays highlighted in the same colours when the focus is elsewhere.
+    QPalette colours = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+
+    selectionModel()->clearCurrentIndex();
+}
+
+void ResultsTable::WriteCell(int row, int column, const QString& text)
+{
+    const QModelIndex index = model()->index(row, column);
+    QWidget* editor = indexWidget(index);
+    if (editor != nullptr)
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    item(row, column)->setText(text);
+    // The grid shows an editor on its current cell while it has the focus; reopen it on the new text.
+    if (editor != nullptr && hasFocus() && currentIndex() == index)
+        edit(index);
+}
+
+QString ResultsTable::CellText(int row, int column) const
+{
+    return item(row, column)->text();
+}
+
+QModelIndex ResultsTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && (cursorAction == MoveNext || cursorAction == MovePrevious)) {
+        // Tab walks the column; past either end there is no cell, so the focus leaves the grid.
+        const int row = current.row() + (cursorAction == MoveNext ? 1 : -1);
+        if (row < 0 || row >= rowCount())
+            return {};
+        return model()->index(row, current.column());
+    }
+    return QTableWidget::moveCursor(cursorAction, modifiers);
+}
+
+void ResultsTable::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    if (current.isValid() && hasFocus() && state() != EditingState)
+        edit(current);
+}
+
+void ResultsTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const int row = currentIndex().row();
+    const bool leaveForward = hint == QAbstractItemDelegate::EditNextItem && row == rowCount() - 1;
+    const bool leaveBackward = hint == QAbstractItemDelegate::EditPreviousItem && row == 0;
+    if (!leaveForward && !leaveBackward) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    // Tab in the editor of the last row (Shift+Tab in the first) leaves the grid.
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (leaveForward)
+        focusNextChild();
+    else
+        focusPreviousChild();
+}
+
+void ResultsTable::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid()) {
+        edit(currentIndex());
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+}  // namespace zorvanta

@@ -1,7 +1,25 @@
 #include <QApplication>
+#include <QLocale>
+
+#include "Informazion.h"
+#include "LocaleSettings.h"
+#include "MenuGE.h"
 
 int main(int argc, char* argv[])
 {
+    // Fractional display scales (125 %, 150 %) are used as they are, so the vector icons stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
-    return 0;
+
+    // Read once: a change of the regional settings takes effect at the next start.
+    const char decimalSeparator = zorvanta::DecimalSeparatorFromLocale(QLocale::system());
+
+    zorvanta::TMenuGEN mainWindow(decimalSeparator);
+    zorvanta::TInformazioni informationWindow;
+    // Closing the main window ends the program even while the information window is open.
+    informationWindow.setAttribute(Qt::WA_QuitOnClose, false);
+    mainWindow.SetInformationWindow(&informationWindow);
+
+    mainWindow.show();
+    return application.exec();
 }
