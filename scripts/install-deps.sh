@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb x11-utils imagemagick xdotool
   fonts-dejavu-core locales
+  time
 )
 
 missing=()
