@@ -1,16 +1,19 @@
 #include "Informazion.h"
 #include "LogoArtwork.h"
+#include "MenuGE.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -18,7 +21,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
 
 using zorvanta::TInformazioni;
@@ -250,6 +253,43 @@ TEST_F(InformationWindowTest, BackButtonIsAnArrowTintedByHoverAndPress)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(back, &leave);
     EXPECT_EQ(PixelOf(*band, ground), Band);
+}
+
+// The real main window: its Information icon shows this one window, and its other
+// commands keep working while it is open.
+TEST(InformationWithMainWindowTest, CommandsKeepWorkingWhileItIsOpen)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    zorvanta::TMenuGEN mainWindow('.');
+    TInformazioni information;
+    QStringList errors;
+    mainWindow.SetInformationWindow(&information);
+    mainWindow.SetErrorReporter([&errors](const QString& text) { errors << text; });
+    mainWindow.SetSaveFileChooser([&folder](const QString& proposed) -> std::optional<QString> {
+        return folder.filePath(proposed + ".png");
+    });
+    mainWindow.show();
+
+    auto* informationIcon = Child(mainWindow, "Informazioni_IMG");
+    ASSERT_NE(informationIcon, nullptr);
+    QTest::mouseClick(informationIcon, Qt::LeftButton);
+    QTest::mouseClick(informationIcon, Qt::LeftButton);
+    EXPECT_EQ(VisibleInformationWindows(), 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    QTest::mouseClick(Child(mainWindow, "Analisi_IMG"), Qt::LeftButton);
+    const auto* table = Child<QTableWidget>(mainWindow, "Tabella_TXT");
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->item(8, 1), nullptr);
+    EXPECT_EQ(table->item(8, 1)->text(), "12000");
+
+    QTest::mouseClick(Child(mainWindow, "Salva_grafico_1_IMG"), Qt::LeftButton);
+    QTest::mouseClick(Child(mainWindow, "Salva_grafico_2_IMG"), Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo(folder.filePath("Veicoli.png")).size() > 0);
+    EXPECT_TRUE(QFileInfo(folder.filePath("Veicoli entranti.png")).size() > 0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(" | ").toStdString();
+    EXPECT_TRUE(information.isVisible());
 }
 
 // Logo ----------------------------------------------------------------------------------
