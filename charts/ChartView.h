@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include "ChartContents.h"
+#include "ChartGeometry.h"
 
 namespace zorvanta {
+
+class ChartPlot;
 
 /// One chart of the main window: draws a ChartContents, lets the user zoom and pan
 /// with the mouse, and renders itself into an image file.
@@ -28,11 +32,10 @@ public:
     /// Throws std::runtime_error with the message for the user.
     void SaveToBitmapFile(const QString& fileName);
 
-    struct AxisRange {
-        double Lower;
-        double Upper;
-    };
+    using AxisRange = AxisSpan;
+    /// The bottom axis range [hours] as the chart is drawn at its current size.
     AxisRange XRange() const;
+    /// The left axis range [vehicles] as the chart is drawn at its current size.
     AxisRange YRange() const;
     /// False once the user zoomed or panned, true again after SetContents or a restore.
     bool IsAutoRange() const;
@@ -41,8 +44,23 @@ public:
     /// The plot area (inside the axes), in this widget's coordinates.
     QRect PlotArea() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
-    ChartContents contents_;
+    void LayOut() const;
+    void Pan(QPoint to);
+    void ZoomTo(QPoint from, QPoint to);
+
+    ChartPlot* plot_;  ///< hidden child that draws on this widget's behalf
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+    QPoint pressPos_;      ///< where the drag began [pixels]
+    QPoint dragPos_;       ///< where the drag is now [pixels]
+    AxisSpans panStart_{}; ///< axis ranges when the pan began
+    QRect panPlot_;        ///< plot area when the pan began [pixels]
 };
 
 }  // namespace zorvanta
