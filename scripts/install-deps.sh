@@ -10,7 +10,7 @@ packages=(
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  xvfb x11-utils imagemagick xdotool
+  xvfb x11-utils imagemagick xdotool openbox wmctrl
   fonts-dejavu-core locales
   time
 )
