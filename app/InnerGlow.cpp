@@ -10,6 +10,7 @@ namespace {
 
 constexpr double kSpreadPerSoftness = 5.0;  // logical pixels
 constexpr int kBoxPasses = 3;               // three box blurs come close to a Gaussian
+// Three passes of radius r reach about 3r, with most of the weight within 2r.
 
 // One box blur along rows (step 1) or columns (step width); samples beyond the image
 // count as fully outside the picture, so edges touching the border glow too.
@@ -54,7 +55,7 @@ QImage InnerGlowImage(const QImage& picture, const InnerGlow& glow)
     }
 
     const double spread = glow.Softness * kSpreadPerSoftness * picture.devicePixelRatio();
-    const int radius = std::max(1, static_cast<int>(std::lround(spread / kBoxPasses)));
+    const int radius = std::max(1, static_cast<int>(std::lround(spread / 2.0)));
     for (int pass = 0; pass < kBoxPasses; ++pass) {
         BoxBlur(outside, width, height, radius, true);
         BoxBlur(outside, width, height, radius, false);

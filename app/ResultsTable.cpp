@@ -31,8 +31,9 @@ ResultsTable::ResultsTable(QWidget* parent) : QTableWidget(kRowCount, kColumnCou
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked);
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed
+                    | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                    | QAbstractItemView::DoubleClicked);
     setTabKeyNavigation(true);
 
     // The current row stays highlighted in the same colours when the focus is elsewhere.
@@ -74,11 +75,12 @@ QModelIndex ResultsTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
     return QTableWidget::moveCursor(cursorAction, modifiers);
 }
 
-void ResultsTable::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+bool ResultsTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
-    QTableWidget::currentChanged(current, previous);
-    if (current.isValid() && hasFocus() && state() != EditingState)
-        edit(current);
+    // The editor follows the current cell only while the grid has the focus.
+    if (trigger == CurrentChanged && !hasFocus())
+        return false;
+    return QTableWidget::edit(index, trigger, event);
 }
 
 void ResultsTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)

@@ -17,9 +17,11 @@ public:
     /// The text the cell holds (not an open editor's unsaved text).
     QString CellText(int row, int column) const;
 
+    using QTableWidget::edit;
+
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
