@@ -18,3 +18,6 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+# Coverage-guided fuzzing of the number texts, about a minute per target.
+bash scripts/fuzz.sh
