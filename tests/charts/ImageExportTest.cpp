@@ -14,6 +14,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include "ChartBuilders.h"
+#include "ChartView.h"
 
 namespace zorvanta {
 namespace {
@@ -340,6 +344,91 @@ TEST_F(ImageExportTest, SuccessfulSaveReplacesTheExistingFile)
     WriteImageFile(ChartLikeImage(), fileName);
     EXPECT_EQ(Decode(fileName).Image, ChartLikeImage());
     EXPECT_EQ(Entries(), QStringList{"Veicoli.png"});
+}
+
+// --- Saving a chart ----------------------------------------------------------------------
+
+constexpr QueueInputs kDefaultInputs{800, 2000, 1000, 2};
+
+// A chart of the main window's default size, saved the way the Save commands save it.
+class ChartSaveTest : public ImageExportTest {
+protected:
+    void SetUp() override { view.resize(586, 261); }
+
+    QImage SaveAndDecode(const QString& name)
+    {
+        view.SaveToBitmapFile(Path(name));
+        return Decode(Path(name)).Image;
+    }
+
+    // What the screen shows, drawn by the widget's own paint event.
+    QImage ScreenImage() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    ChartView view;
+};
+
+TEST_F(ChartSaveTest, ChartBeforeAnyProcessSavesWhiteWithItsTitle)
+{
+    struct InitialCase {
+        const char* Name;
+        ChartContents Contents;
+        QRgb TitleColour;
+    };
+    const InitialCase cases[] = {
+        {"cumulative", InitialCumulativeChartContents(), kBlueColour},
+        {"entering", InitialEnteringChartContents(), 0xFF000000},
+    };
+    for (const InitialCase& row : cases) {
+        view.SetContents(row.Contents);
+        const QImage saved = SaveAndDecode(QStringLiteral("TChart.png"));
+        ASSERT_EQ(saved.size(), QSize(586, 261)) << row.Name;
+        EXPECT_EQ(saved, ScreenImage()) << row.Name;
+        const QRect plot = view.PlotArea();
+        int titlePixels = 0;
+        for (int y = 0; y < plot.top(); ++y)
+            for (int x = 0; x < saved.width(); ++x)
+                titlePixels += saved.pixel(x, y) == row.TitleColour ? 1 : 0;
+        int seriesPixels = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
+            for (int x = plot.left(); x <= plot.right(); ++x) {
+                const QRgb pixel = saved.pixel(x, y);
+                seriesPixels += (pixel == kBlueColour || pixel == kRedColour || pixel == kGreenColour) ? 1 : 0;
+            }
+        EXPECT_EQ(seriesPixels, 0) << row.Name << ": no curves nor bars yet";
+        EXPECT_GT(titlePixels, 0) << row.Name;
+        EXPECT_EQ(saved.pixel(0, 0), kWhite) << row.Name;
+        EXPECT_EQ(saved.pixel(585, 260), kWhite) << row.Name;
+    }
+}
+
+TEST_F(ChartSaveTest, SavedFileHasTheChartsCurrentSize)
+{
+    view.SetContents(EnteringChartContents(kDefaultInputs, ComputeQueue(kDefaultInputs)));
+    for (const QSize size : {QSize(586, 261), QSize(586, 400), QSize(333, 120)}) {
+        view.resize(size);
+        EXPECT_EQ(SaveAndDecode(QStringLiteral("Veicoli entranti.png")).size(), size);
+    }
+}
+
+TEST_F(ChartSaveTest, ZoomedChartSavesZoomed)
+{
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.SetContents(EnteringChartContents(kDefaultInputs, ComputeQueue(kDefaultInputs)));
+    const QImage unzoomed = SaveAndDecode(QStringLiteral("Veicoli entranti.gif"));
+
+    const QRect plot = view.PlotArea();
+    const QPoint from = plot.topLeft() + QPoint(plot.width() / 10, plot.height() / 10);
+    const QPoint to = plot.center();
+    QTest::mousePress(&view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&view, (from + to) / 2);
+    QTest::mouseMove(&view, to);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+    ASSERT_FALSE(view.IsAutoRange());
+
+    const QImage zoomed = SaveAndDecode(QStringLiteral("Veicoli entranti.gif"));
+    EXPECT_NE(zoomed, unzoomed);
+    EXPECT_EQ(zoomed, ScreenImage()) << "the file shows what the screen shows";
 }
 
 }  // namespace
