@@ -42,7 +42,9 @@ StartSession() {
   trap StopSession EXIT
   trap 'exit 130' INT TERM
 
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session/display" \
+  # -noreset: by default the server resets whenever its last client leaves, and a client
+  # connecting during that reset is refused (our readiness probe is such a last client).
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$session/display" \
     >"$session/xvfb.log" 2>&1 &
   xvfb_pid=$!
   # Should this script be killed outright (a test timeout), nothing it started outlives it.
