@@ -70,6 +70,17 @@ std::vector<ChartPoint> ExpandPoints(const ChartSeries& series, std::size_t maxP
     return points;
 }
 
+std::optional<ChartPoint> DrawnLinePoint(ChartPoint point)
+{
+    // Far enough to lie beyond any plot, near enough for the axis arithmetic to stay finite.
+    constexpr double kFarBeyond = 1e240;
+    if (std::isfinite(point.X) && std::isfinite(point.Y))
+        return point;
+    if (std::isinf(point.X) && std::isfinite(point.Y))
+        return ChartPoint{point.X > 0 ? kFarBeyond : -kFarBeyond, point.Y};
+    return std::nullopt;
+}
+
 int BarWidthPixels(int plotLength, double maxBarCount)
 {
     if (plotLength <= 0 || !(maxBarCount >= 0.0))

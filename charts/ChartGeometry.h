@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "ChartContents.h"
@@ -24,6 +25,11 @@ double MaxBarCount(const ChartContents& contents);
 /// The stored points of a series, bars expanded one point each. Throws std::length_error
 /// past maxPoints, so a test can never ask for thousands of millions of points by mistake.
 std::vector<ChartPoint> ExpandPoints(const ChartSeries& series, std::size_t maxPoints = 1000000);
+
+/// Where a line point is drawn, or nothing. A point at an infinite time with a finite value
+/// (the capacity line when the queue never clears) runs on far beyond the plot's edge; any other
+/// point with an infinite or NaN coordinate has no place on the axes and is left out.
+std::optional<ChartPoint> DrawnLinePoint(ChartPoint point);
 
 /// Common bar width [pixels]: plotLength / (maxBarCount + 1) / 2, rounded, raised by 1 when odd.
 /// May be 0 for very many bars; the drawing then still uses one pixel.

@@ -1,6 +1,6 @@
 #include "ChartPlot.h"
 
-#include <cmath>
+#include <optional>
 
 #include "BarRunsPlottable.h"
 
@@ -97,16 +97,16 @@ void ChartPlot::AddSeries(const ChartContents& contents)
             plottable->setPen(Qt::NoPen);
             plottable->setBrush(ToColor(series.Color));
         } else {
-            // A point with an infinite or NaN coordinate has no place on the axes: it is left out,
-            // and the line joins the finite points around it in their stored order.
+            // The line joins the drawn points in their stored order; see DrawnLinePoint for
+            // what becomes of points with infinite or NaN coordinates.
             QVector<double> order;
             QVector<double> keys;
             QVector<double> values;
             for (const ChartPoint& point : series.Points) {
-                if (std::isfinite(point.X) && std::isfinite(point.Y)) {
+                if (const std::optional<ChartPoint> drawn = DrawnLinePoint(point)) {
                     order.push_back(order.size());
-                    keys.push_back(point.X);
-                    values.push_back(point.Y);
+                    keys.push_back(drawn->X);
+                    values.push_back(drawn->Y);
                 }
             }
             auto* curve = new QCPCurve(xAxis, yAxis);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -271,6 +272,33 @@ TEST(EnteringChartContents, KeepsHugeBarCountsAsRunsAtTheirTrueHours)
         EXPECT_EQ(contents.Series[1].Bars[0].FirstX, row.Peak.FirstX) << row.Name;
         EXPECT_EQ(contents.Series[1].Bars[0].LastX, row.Peak.LastX) << row.Name;
         EXPECT_THROW(ExpandPoints(contents.Series[0]), std::length_error) << row.Name;
+    }
+}
+
+TEST(DrawnLinePoint, RunsInfiniteTimesOffThePlotAndLeavesOtherNonFinitePointsOut)
+{
+    const struct {
+        const char* Name;
+        ChartPoint Point;
+        bool Drawn;
+        double DrawnX;
+    } rows[] = {
+        {"finite", {13, 1000}, true, 13},
+        {"plus infinite time", {kInf, 800}, true, 1e240},
+        {"minus infinite time", {-kInf, 800}, true, -1e240},
+        {"infinite time and value", {kInf, kInf}, false, 0},
+        {"minus infinite time and value", {-kInf, -kInf}, false, 0},
+        {"NaN time", {kNaN, 800}, false, 0},
+        {"NaN value", {3, kNaN}, false, 0},
+        {"infinite value", {3, kInf}, false, 0},
+    };
+    for (const auto& row : rows) {
+        const std::optional<ChartPoint> drawn = DrawnLinePoint(row.Point);
+        ASSERT_EQ(drawn.has_value(), row.Drawn) << row.Name;
+        if (drawn) {
+            EXPECT_EQ(drawn->X, row.DrawnX) << row.Name;
+            EXPECT_EQ(drawn->Y, row.Point.Y) << row.Name;
+        }
     }
 }
 

@@ -409,6 +409,38 @@ TEST_F(ChartViewTest, NonFiniteEndPointsAreLeftOutAndTheChartStaysUsable)
     }
 }
 
+TEST_F(ChartViewTest, CapacityLineOfAQueueThatNeverClearsRunsToTheEdgeOfThePlot)
+{
+    const struct {
+        const char* Name;
+        QueueInputs Inputs;
+        QueueResults Results;
+        bool ToTheLeft;   // the line is drawn from the left edge to hour 0
+        bool ToTheRight;  // the line is drawn from hour 0 to the right edge
+    } rows[] = {
+        {"plus infinity", {800, 2000, 800, 2}, {4800, 2400, 2400, 1, 3, kInf, 2400, kInf, kInf}, false, true},
+        {"minus infinity", {800, 700, 800, 2}, {2200, 2400, -200, 1, 3, -kInf, -200, kInf, kInf}, true, false},
+        {"NaN", {800, 800, 800, 0}, {800, 800, 0, 1, 1, kNaN, 0, kNaN, kNaN}, false, false},
+    };
+    const QRgb green = qRgb(0, 128, 0);
+    for (const auto& row : rows) {
+        view.SetContents(EnteringChartContents(row.Inputs, row.Results));
+        const QImage image = view.RenderImage();
+        const QRect area = view.PlotArea();
+        const int y = PixelOf(0, 800).y();
+        // Off the ticks of the left axis; reach 2, as a capacity equal to the highest bar puts
+        // the line on the top edge of the plot.
+        EXPECT_EQ(ColorNearInColumn(image, {area.left() + 8, y}, green, 2), row.ToTheLeft) << row.Name;
+        EXPECT_EQ(ColorNearInColumn(image, {area.right() - 8, y}, green, 2), row.ToTheRight) << row.Name;
+        // Zoomed in, the line still runs at the capacity.
+        const QPoint at = PixelOf(row.ToTheLeft ? -0.2 : 0.2, 800);
+        LeftDrag(at - QPoint(20, 20), at + QPoint(20, 20));
+        const QImage zoomed = view.RenderImage();
+        EXPECT_EQ(ColorNearInColumn(zoomed, PixelOf(row.ToTheLeft ? -0.2 : 0.2, 800), green, 2),
+                  row.ToTheLeft || row.ToTheRight) << row.Name;
+    }
+}
+
 // Counts the separate runs of `color` along a row of the plot.
 int CountRuns(const QImage& image, const QRect& area, int y, QRgb color)
 {
