@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
 
@@ -277,8 +278,14 @@ void TMenuGEN::showEvent(QShowEvent* event)
     if (placed_)
         return;
     placed_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // The whole window, frame included, goes to the middle of the work area; a frame
+    // not known yet (before the window manager has decorated it) counts as none.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen->availableGeometry()).topLeft());
 }
 
 }  // namespace zorvanta
