@@ -236,6 +236,17 @@ TEST_F(ImageExportTest, GifKeepsEveryColourOfAChartAmongManyShades)
     EXPECT_GT(chartColourPixels, image.width() * image.height() / 2);
 }
 
+TEST_F(ImageExportTest, GifKeepsAllColoursOfAFullPalette)
+{
+    // 256 distinct colours is the most a GIF palette holds: each must come back exactly.
+    QImage image(16, 16, QImage::Format_RGB32);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, qRgb(x * 17, y * 17, 255 - x * y));
+    WriteImageFile(image, Path("full.gif"));
+    EXPECT_EQ(Decode(Path("full.gif")).Image, image);
+}
+
 TEST_F(ImageExportTest, GifShowsTransparentPixelsAsWhite)
 {
     QImage image(40, 30, QImage::Format_ARGB32);
