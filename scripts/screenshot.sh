@@ -9,6 +9,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORVANTA_BUILD_TESTS=OFF
 cmake --build build/release --target zorvanta -j "$(nproc)"
 
+# shellcheck source-path=SCRIPTDIR/.. source=tests/smoke/x11_session.sh
 source tests/smoke/x11_session.sh
 RequireTools
 StartSession || { echo "The virtual display did not start" >&2; exit 1; }

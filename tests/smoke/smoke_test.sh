@@ -11,7 +11,7 @@ set -euo pipefail
 readonly SKIP=77
 program=${1:?usage: smoke_test.sh PATH_TO_ZORVANTA}
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=x11_session.sh
+# shellcheck source-path=SCRIPTDIR source=x11_session.sh
 source "$here/x11_session.sh"
 
 if ! command -v Xvfb >/dev/null; then

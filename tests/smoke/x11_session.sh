@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the smoke test and the screenshot script: a throw-away X session on Xvfb
 # with the openbox window manager, the real program in it, and a few helpers to look at
 # and act on its main window. Every process started here is stopped again on exit, by its
@@ -11,6 +12,8 @@ wm_pid=""
 program_pid=""
 watchdog_pid=""
 window_id=""
+# The main window's client area on the screen, set by StartProgram, read by the callers.
+# shellcheck disable=SC2034
 window_x=0 window_y=0 window_width=0 window_height=0
 
 RequireTools() {
@@ -27,10 +30,10 @@ RequireTools() {
 StopSession() {
   local pid
   for pid in "$watchdog_pid" "$program_pid" "$wm_pid" "$xvfb_pid"; do
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+    if [[ -n $pid ]]; then kill "$pid" 2>/dev/null || true; fi
   done
   for pid in "$watchdog_pid" "$program_pid" "$wm_pid" "$xvfb_pid"; do
-    [[ -n $pid ]] && wait "$pid" 2>/dev/null || true
+    if [[ -n $pid ]]; then wait "$pid" 2>/dev/null || true; fi
   done
   [[ -n $session ]] && rm -rf "$session"
   watchdog_pid="" program_pid="" wm_pid="" xvfb_pid="" session=""
@@ -60,7 +63,8 @@ StartSession() {
     sleep 0.1
   done
   [[ -s $session/display ]] || { cat "$session/xvfb.log" >&2; return 1; }
-  export DISPLAY=":$(tr -d '[:space:]' <"$session/display")"
+  DISPLAY=":$(tr -d '[:space:]' <"$session/display")"
+  export DISPLAY
   unset WAYLAND_DISPLAY
   for _ in $(seq 1 100); do
     xdpyinfo >/dev/null 2>&1 && break
@@ -90,7 +94,9 @@ StartProgram() {
   info=$(xwininfo -id "$window_id") || return 1
   window_x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
   window_y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+  # shellcheck disable=SC2034
   window_width=$(awk '/^ *Width:/ {print $NF}' <<<"$info")
+  # shellcheck disable=SC2034
   window_height=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
 }
 
