@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <cmath>
 
@@ -47,13 +48,10 @@ void PaintSave(QPainter& painter)
     QPainterPath holes;
     holes.addRoundedRect(QRectF(12.0, 8.5, 16.0, 9.5), 1.0, 1.0);   // shutter
     holes.addRoundedRect(QRectF(11.0, 22.0, 20.0, 11.5), 1.5, 1.5); // label
-    QPainterPath disk = body.subtracted(holes);
-    disk.addRect(QRectF(22.5, 10.0, 3.5, 6.5));  // the slot seen through the shutter
-    disk.setFillRule(Qt::WindingFill);
-
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
-    painter.drawPath(disk);
+    painter.drawPath(body.subtracted(holes));
+    painter.drawRect(QRectF(22.5, 10.0, 3.5, 6.5));  // the slot seen through the shutter
 
     // Writing lines on the label.
     painter.setPen(QPen(kWhite, 1.5, Qt::SolidLine, Qt::RoundCap));
@@ -61,42 +59,52 @@ void PaintSave(QPainter& painter)
     painter.drawLine(QPointF(14.5, 29.5), QPointF(24.5, 29.5));
 }
 
-// A hand, palm up, holding a blue disc that carries a white question mark.
+// A hand, palm up and fingers to the right, holding a blue disc with a white question mark.
 void PaintInformation(QPainter& painter)
 {
     QPainterPath hand;
-    hand.moveTo(3.5, 27.5);
-    hand.quadTo(5.0, 24.5, 8.0, 26.0);          // thumb tip
-    hand.lineTo(13.0, 30.0);
-    hand.lineTo(29.0, 30.0);
-    hand.quadTo(33.5, 30.0, 35.0, 26.5);        // curled fingers
-    hand.quadTo(38.5, 25.5, 38.5, 29.5);
-    hand.quadTo(37.5, 36.5, 29.0, 36.5);
-    hand.lineTo(13.0, 36.5);
-    hand.quadTo(6.5, 36.5, 3.5, 31.0);
+    hand.moveTo(9.0, 28.0);
+    hand.lineTo(13.0, 28.0);
+    hand.quadTo(14.0, 22.0, 17.5, 23.5);        // thumb rising to the disc
+    hand.quadTo(19.0, 24.5, 18.0, 27.0);
+    hand.lineTo(17.0, 29.5);
+    hand.lineTo(33.0, 29.5);
+    hand.quadTo(36.0, 29.5, 37.5, 27.5);        // fingertips curling up
+    hand.quadTo(40.0, 27.0, 39.5, 30.0);
+    hand.quadTo(38.5, 36.5, 31.0, 37.5);
+    hand.lineTo(9.0, 37.5);
     hand.closeSubpath();
-    QPainterPath cuff;
-    cuff.addRoundedRect(QRectF(30.5, 35.0, 9.0, 6.0), 1.5, 1.5);
+    hand.addRoundedRect(QRectF(2.0, 26.0, 6.0, 13.0), 1.5, 1.5);  // cuff
+
+    // Gaps between the fingers, cut out so the ground shows through.
+    QPainterPath gaps;
+    gaps.moveTo(24.0, 32.5);
+    gaps.lineTo(36.5, 32.5);
+    gaps.moveTo(24.0, 35.0);
+    gaps.lineTo(34.0, 35.0);
+    QPainterPathStroker stroker;
+    stroker.setWidth(1.0);
+    stroker.setCapStyle(Qt::RoundCap);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
-    painter.drawPath(hand.united(cuff));
+    painter.drawPath(hand.subtracted(stroker.createStroke(gaps)));
 
-    const QPointF centre(21.0, 15.5);
+    const QPointF centre(22.0, 13.5);
     painter.setBrush(kDiscBlue);
-    painter.drawEllipse(centre, 12.0, 12.0);
+    painter.drawEllipse(centre, 11.5, 11.5);
 
     QPainterPath hook;
-    const QRectF bend(centre.x() - 4.0, centre.y() - 8.0, 8.0, 8.0);
+    const QRectF bend(centre.x() - 4.0, centre.y() - 7.5, 8.0, 8.0);
     hook.arcMoveTo(bend, 160.0);
     hook.arcTo(bend, 160.0, -250.0);
-    hook.lineTo(centre.x(), centre.y() + 2.5);
+    hook.lineTo(centre.x(), centre.y() + 3.0);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kWhite, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(hook);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
-    painter.drawEllipse(QPointF(centre.x(), centre.y() + 6.5), 1.6, 1.6);
+    painter.drawEllipse(QPointF(centre.x(), centre.y() + 6.8), 1.6, 1.6);
 }
 
 }  // namespace
