@@ -52,7 +52,8 @@ struct AxisSpans {
 /// are left out: they cannot be placed on an axis. The spans are always finite and non-empty.
 AxisSpans AutomaticAxisSpans(const ChartContents& contents, int plotWidth);
 
-/// What a left-button drag from (0, 0) to (dx, dy) pixels asks for.
+/// What a left-button drag from (0, 0) to (dx, dy) pixels asks for: rightwards past the threshold
+/// both across and up or down it zooms; leftwards past it it restores; anything shorter does nothing.
 enum class LeftDragAction { None, Zoom, Restore };
 LeftDragAction ClassifyLeftDrag(int dx, int dy);
 
