@@ -1,165 +1,30 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <deque>
-#include <optional>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "ChartBuilders.h"
 #include "ChartView.h"
-#include "CommandIcon.h"
 #include "Informazion.h"
+#include "MainWindowHarness.h"
 #include "MenuGE.h"
 
 namespace zorvanta {
 namespace {
 
-const QStringList kRowLabels{"Vehicles Max", "Vehicles Min", "Vehicles in queue", "Start Time",
-                             "Peak time", "End Time", "Area 1", "Area 2", "Total delay"};
-const QStringList kEmptyColumn(9, QString());
-const QStringList kDefaultValues{"4800", "2800", "2000", "1", "3", "13", "2000", "10000", "12000"};
-const QueueInputs kDefaultInputs{800, 2000, 1000, 2};
-
-// Everything a chart shows, written out so that two charts compare and print as text.
-std::string Describe(const ChartContents& contents)
-{
-    std::string text = "title '" + contents.Title + "' colour " + std::to_string(contents.TitleColor)
-                       + (contents.LegendVisible ? " legend" : " no legend") + "\n";
-    char number[128];
-    for (const ChartSeries& series : contents.Series) {
-        text += (series.Kind == SeriesKind::Line ? "line '" : "bars '") + series.Title + "' "
-                + std::to_string(series.Color) + " width " + std::to_string(series.LineWidth) + ":";
-        for (const ChartPoint& point : series.Points) {
-            std::snprintf(number, sizeof number, " (%.17g, %.17g)", point.X, point.Y);
-            text += number;
-        }
-        for (const BarRun& run : series.Bars) {
-            std::snprintf(number, sizeof number, " [%.17g..%.17g: %.17g]", run.FirstX, run.LastX, run.Height);
-            text += number;
-        }
-        text += "\n";
-    }
-    return text;
-}
-
-// The main window as the user meets it, with its error box and save dialog replaced by
-// recorders that tests can read and answer.
-class MainWindowHarness {
-public:
-    enum class SaveDialog { Scripted, Real };
-
-    explicit MainWindowHarness(char decimalSeparator, SaveDialog saveDialog = SaveDialog::Scripted)
-        : window(decimalSeparator)
-    {
-        window.SetErrorReporter([this](const QString& text) { reports << text; });
-        if (saveDialog == SaveDialog::Scripted)
-            window.SetSaveFileChooser([this](const QString& proposed) -> std::optional<QString> {
-                proposals << proposed;
-                dialogFileNames << Child<QFileDialog>("SaveDialog1")->selectedFiles().value(0);
-                if (answers.empty())
-                    return std::nullopt;
-                std::optional<QString> answer = answers.front();
-                answers.pop_front();
-                return answer;
-            });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <typename T = QWidget>
-    T* Child(const QString& name)
-    {
-        T* child = window.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
-
-    QLineEdit* Edit(const QString& name) { return Child<QLineEdit>(name); }
-    QTableWidget* Table() { return Child<QTableWidget>("Tabella_TXT"); }
-    ChartView* Chart(const QString& name) { return Child<ChartView>(name); }
-
-    QStringList Column(int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < Table()->rowCount(); ++row)
-            texts << Table()->item(row, column)->text();
-        return texts;
-    }
-
-    void SetInputs(const QString& normal, const QString& peak, const QString& capacity, const QString& duration)
-    {
-        Edit("Portata_normale_TXT")->setText(normal);
-        Edit("Portata_eccezionale_TXT")->setText(peak);
-        Edit("Capacita_TXT")->setText(capacity);
-        Edit("Durata_fenomeno_TXT")->setText(duration);
-    }
-
-    // Mouse input goes through the window, so Qt finds the widget under the pointer as it
-    // does for a real user (a caption that lets the mouse through is never the target).
-    QPoint InWindow(QWidget* widget, std::optional<QPoint> at = std::nullopt)
-    {
-        return widget->mapTo(&window, at.value_or(widget->rect().center()));
-    }
-    void ClickAt(QWidget* widget, std::optional<QPoint> at = std::nullopt)
-    {
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, InWindow(widget, at));
-    }
-    void DoubleClickAt(QWidget* widget)
-    {
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, InWindow(widget));
-    }
-    void PointAt(QWidget* widget)
-    {
-        QTest::mouseMove(window.windowHandle(), InWindow(widget));
-    }
-    void ClickCell(int row, int column)
-    {
-        QCoreApplication::processEvents();
-        QTableWidget* table = Table();
-        ClickAt(table->viewport(), table->visualRect(table->model()->index(row, column)).center());
-    }
-
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        QCoreApplication::processEvents();  // the cell editor commits Enter through a queued call
-    }
-
-    // The table's cell editor counts as the table.
-    QString FocusName()
-    {
-        QWidget* focus = QApplication::focusWidget();
-        if (focus != nullptr && Table()->isAncestorOf(focus))
-            return Table()->objectName();
-        return focus != nullptr ? focus->objectName() : QString();
-    }
-
-    TMenuGEN window;
-    QStringList reports;
-    QStringList proposals;
-    QStringList dialogFileNames;
-    std::deque<std::optional<QString>> answers;
-};
+using namespace zorvanta::apptest;
 
 class MenuGETest : public ::testing::Test {
 protected:
@@ -474,102 +339,6 @@ TEST_F(MenuGETest, APressThatEndsOutsideTheIconIsNoClick)
     QTest::mouseClick(main.window.windowHandle(), Qt::RightButton, {}, main.InWindow(icon));
     EXPECT_TRUE(main.reports.isEmpty());
 }
-
-TEST_F(MenuGETest, SaveCommandsProposeTheirOwnNameEveryTime)
-{
-    for (const char* icon : {"Salva_grafico_1_IMG", "Salva_grafico_2_IMG", "Salva_grafico_2_IMG", "Salva_grafico_1_IMG"})
-        main.ClickAt(main.Child(icon));
-    const QStringList expected{"Veicoli", "Veicoli entranti", "Veicoli entranti", "Veicoli"};
-    EXPECT_EQ(main.proposals, expected);
-    ASSERT_EQ(main.dialogFileNames.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(QFileInfo(main.dialogFileNames[i]).completeBaseName(), expected[i]) << "the dialog shows it too";
-    EXPECT_TRUE(main.reports.isEmpty()) << "a cancelled save is no failure";
-}
-
-TEST_F(MenuGETest, SaveWritesEachChartAtItsCurrentSize)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    main.ClickAt(main.Child("Analisi_IMG"));
-    main.Child<QSplitter>("Splitter1")->setSizes({150 + 10, 1000});
-    ASSERT_EQ(main.Chart("Chart2")->height(), 150);
-
-    main.answers = {folder.filePath("upper.png"), folder.filePath("lower.png")};
-    main.ClickAt(main.Child("Salva_grafico_2_IMG"));
-    main.ClickAt(main.Child("Salva_grafico_1_IMG"));
-
-    EXPECT_TRUE(main.reports.isEmpty()) << main.reports.join('\n').toStdString();
-    EXPECT_EQ(QImageReader(folder.filePath("upper.png")).size(), main.Chart("Chart2")->size());
-    EXPECT_EQ(QImageReader(folder.filePath("upper.png")).format(), "png");
-    EXPECT_EQ(QImageReader(folder.filePath("lower.png")).size(), main.Chart("Chart1")->size());
-}
-
-TEST_F(MenuGETest, FailedSaveIsReportedAndWritesNothing)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    main.answers = {folder.filePath("chart.txt")};
-    main.ClickAt(main.Child("Salva_grafico_1_IMG"));
-    EXPECT_EQ(main.reports, QStringList{"Saving bitmap failed."});
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
-
-// Answers the save dialog once it is up: accepts what it proposes, or cancels.
-void AnswerSaveDialog(bool accept, QString& shownName, Qt::WindowModality& modality)
-{
-    QTimer::singleShot(0, [accept, &shownName, &modality] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->objectName(), "SaveDialog1");
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"PNG (*.png)"});
-        modality = dialog->windowModality();
-        shownName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-        // Through QDialog, as the dialog's own buttons do.
-        QDialog* asDialog = dialog;
-        if (accept)
-            asDialog->accept();
-        else
-            asDialog->reject();
-    });
-}
-
-TEST(MenuGESaveDialogTest, AcceptingTheProposedNameWritesAPngFile)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    MainWindowHarness main('.', MainWindowHarness::SaveDialog::Real);
-    main.Child<QFileDialog>("SaveDialog1")->setDirectory(folder.path());
-
-    QString shownName;
-    Qt::WindowModality modality = Qt::NonModal;
-    AnswerSaveDialog(true, shownName, modality);
-    main.ClickAt(main.Child("Salva_grafico_2_IMG"));
-
-    EXPECT_EQ(modality, Qt::ApplicationModal);
-    EXPECT_TRUE(main.reports.isEmpty()) << main.reports.join('\n').toStdString();
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Veicoli entranti.png"})
-        << "the dialog completes the proposed name with .png (it showed " << shownName.toStdString() << ")";
-    EXPECT_EQ(QImageReader(folder.filePath("Veicoli entranti.png")).format(), "png");
-}
-
-TEST(MenuGESaveDialogTest, CancelWritesNothing)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    MainWindowHarness main('.', MainWindowHarness::SaveDialog::Real);
-    main.Child<QFileDialog>("SaveDialog1")->setDirectory(folder.path());
-
-    QString shownName;
-    Qt::WindowModality modality = Qt::NonModal;
-    AnswerSaveDialog(false, shownName, modality);
-    main.ClickAt(main.Child("Salva_grafico_1_IMG"));
-
-    EXPECT_TRUE(shownName.startsWith("Veicoli")) << shownName.toStdString();
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_TRUE(main.reports.isEmpty());
-}
-
 TEST(MenuGEErrorBoxTest, ARejectedInputShowsTheErrorBoxOverTheMainWindow)
 {
     TMenuGEN window('.');
@@ -612,6 +381,5 @@ TEST_F(MenuGETest, InformationShowsTheInformationWindowAndProcessStillWorks)
     main.ClickAt(main.Child("Analisi_IMG"));
     EXPECT_EQ(main.Column(1), kDefaultValues);
 }
-
 }  // namespace
 }  // namespace zorvanta
