@@ -4,14 +4,14 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build
   qt6-base-dev qt6-image-formats-plugins
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb x11-utils imagemagick xdotool openbox wmctrl
-  fonts-dejavu-core locales
+  fonts-dejavu-core
   time
 )
 
