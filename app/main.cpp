@@ -15,9 +15,8 @@ int main(int argc, char* argv[])
     const char decimalSeparator = zorvanta::DecimalSeparatorFromLocale(QLocale::system());
 
     zorvanta::TMenuGEN mainWindow(decimalSeparator);
+    // Hidden until the Information command; it never keeps the program running on its own.
     zorvanta::TInformazioni informationWindow;
-    // Closing the main window ends the program even while the information window is open.
-    informationWindow.setAttribute(Qt::WA_QuitOnClose, false);
     mainWindow.SetInformationWindow(&informationWindow);
 
     mainWindow.show();
