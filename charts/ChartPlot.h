@@ -28,7 +28,7 @@ public:
 
     /// The current axis ranges, as of the last layout.
     AxisSpans Spans() const;
-    /// Fixes both axis ranges (zoom, pan); ranges that cannot be shown are ignored.
+    /// Fixes both axis ranges (zoom, pan); the caller passes finite, non-empty ranges.
     void FixSpans(const AxisSpans& spans);
     /// The plot area inside the axes, as of the last layout [pixels].
     QRect PlotRect() const;
