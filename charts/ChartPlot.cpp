@@ -168,4 +168,9 @@ QPointF ChartPlot::PixelToCoords(const QPointF& pixel) const
     return {xAxis->pixelToCoord(pixel.x()), yAxis->pixelToCoord(pixel.y())};
 }
 
+QPointF ChartPlot::CoordsToPixel(double x, double y) const
+{
+    return {xAxis->coordToPixel(x), yAxis->coordToPixel(y)};
+}
+
 }  // namespace zorvanta

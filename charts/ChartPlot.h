@@ -34,6 +34,8 @@ public:
     QRect PlotRect() const;
     /// Axis coordinates of a pixel position, as of the last layout.
     QPointF PixelToCoords(const QPointF& pixel) const;
+    /// Pixel position of axis coordinates, as of the last layout.
+    QPointF CoordsToPixel(double x, double y) const;
 
 protected:
     void updateLayout() override;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), plot_(new ChartPlot(thi
 {
     plot_->hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the read-out follows the pointer without a button held
 }
 
 ChartView::~ChartView() = default;
@@ -33,10 +35,29 @@ ChartView::~ChartView() = default;
 void ChartView::SetContents(const ChartContents& contents)
 {
     plot_->ShowContents(contents);
-    update();
+    readoutSource_ = nullptr;
+    HideReadout();
+    InvalidatePicture();
 }
 
 const ChartContents& ChartView::Contents() const { return plot_->Contents(); }
+
+void ChartView::SetReadoutSource(ReadoutSource source)
+{
+    readoutSource_ = std::move(source);
+    if (pointer_)
+        HoverAt(*pointer_);
+}
+
+void ChartView::SetDecimalSeparator(char separator)
+{
+    decimalSeparator_ = separator;
+    InvalidatePicture();
+    if (pointer_)
+        HoverAt(*pointer_);
+}
+
+QStringList ChartView::ReadoutLines() const { return readout_ ? readout_->Lines : QStringList(); }
 
 QImage ChartView::RenderImage()
 {
@@ -78,16 +99,111 @@ QRect ChartView::PlotArea() const
     return plot_->PlotRect();
 }
 
-void ChartView::paintEvent(QPaintEvent*)
+void ChartView::InvalidatePicture()
 {
-    QCPPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    plot_->Paint(&painter, size());
+    pictureValid_ = false;
+    update();
+}
+
+bool ChartView::IsPictureCurrent() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return pictureValid_ && picture_.devicePixelRatio() == ratio && picture_.size() == (QSizeF(size()) * ratio).toSize();
+}
+
+void ChartView::RenderPicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    picture_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    pictureValid_ = !picture_.isNull();
+    if (!pictureValid_)
+        return;
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(Qt::white);
+    QCPPainter painter(&picture_);
+    plot_->Paint(&painter, size());  // also lays the chart out: the read-out maps through this layout
+}
+
+void ChartView::paintEvent(QPaintEvent* event)
+{
+    if (!IsPictureCurrent())
+        RenderPicture();
+    QPainter painter(this);
+    if (picture_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    // Only the damaged part of the picture is copied: a pointer move damages the read-out alone.
+    const qreal ratio = picture_.devicePixelRatio();
+    for (const QRect& part : event->region())
+        painter.drawImage(part, picture_,
+                          QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio));
     if (dragButton_ == Qt::LeftButton && dragPos_ != pressPos_) {
         painter.setPen(QPen(kZoomOutline, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRect(pressPos_, dragPos_).normalized());
     }
+    if (readout_)
+        PaintReadout(painter, *readout_);
+}
+
+void ChartView::HoverAt(QPoint pointer)
+{
+    pointer_ = pointer;
+    if (!readoutSource_) {
+        HideReadout();
+        return;
+    }
+    // The mapping between pixels and axes is that of the picture; it is redrawn only when stale.
+    if (!IsPictureCurrent())
+        RenderPicture();
+    const QRect plot = plot_->PlotRect();
+    if (!plot.contains(pointer)) {
+        HideReadout();
+        return;
+    }
+    const double time = plot_->PixelToCoords(QPointF(pointer)).x();
+    const std::optional<HoverReadout> reading = readoutSource_(time, decimalSeparator_);
+    if (!reading) {
+        HideReadout();
+        return;
+    }
+    QVector<QPointF> markers;
+    QVector<QColor> colors;
+    for (const ReadoutMarker& marker : reading->Markers) {
+        markers.push_back(plot_->CoordsToPixel(marker.X, marker.Y));
+        colors.push_back(QColor::fromRgba(marker.Color));
+    }
+    QStringList lines;
+    for (const std::string& line : reading->Lines)
+        lines.push_back(QString::fromStdString(line));
+    QRegion damaged = readout_ ? readout_->Region() : QRegion();
+    readout_ = LayOutReadout(plot, pointer, markers, colors, lines, font());
+    damaged += readout_->Region();
+    update(damaged);
+}
+
+void ChartView::HideReadout()
+{
+    if (!readout_)
+        return;
+    update(readout_->Region());
+    readout_.reset();
+}
+
+void ChartView::leaveEvent(QEvent* event)
+{
+    pointer_.reset();
+    HideReadout();
+    QWidget::leaveEvent(event);
+}
+
+void ChartView::changeEvent(QEvent* event)
+{
+    // A new font or style changes the labels drawn in the picture.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        InvalidatePicture();
+    QWidget::changeEvent(event);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event)
@@ -97,6 +213,9 @@ void ChartView::mousePressEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
+    // A drag owns the chart until its release: the read-out keeps out of its way.
+    pointer_.reset();
+    HideReadout();
     dragButton_ = button;
     pressPos_ = dragPos_ = event->position().toPoint();
     if (button == Qt::RightButton) {
@@ -110,6 +229,12 @@ void ChartView::mousePressEvent(QMouseEvent* event)
 void ChartView::mouseMoveEvent(QMouseEvent* event)
 {
     if (dragButton_ == Qt::NoButton) {
+        if (event->buttons() == Qt::NoButton) {
+            HoverAt(event->position().toPoint());
+        } else {
+            pointer_.reset();
+            HideReadout();
+        }
         event->ignore();
         return;
     }
@@ -136,6 +261,7 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
             break;
         case LeftDragAction::Restore:
             plot_->SetAutomatic(true);
+            InvalidatePicture();
             break;
         case LeftDragAction::None:
             break;
@@ -159,8 +285,10 @@ void ChartView::Pan(QPoint to)
     const double dy = moved.y() * vehiclesPerPixel;
     const AxisSpans spans{{panStart_.X.Lower + dx, panStart_.X.Upper + dx},
                           {panStart_.Y.Lower + dy, panStart_.Y.Upper + dy}};
-    if (IsShowable(spans.X) && IsShowable(spans.Y))
+    if (IsShowable(spans.X) && IsShowable(spans.Y)) {
         plot_->FixSpans(spans);
+        InvalidatePicture();
+    }
 }
 
 void ChartView::ZoomTo(QPoint from, QPoint to)
@@ -171,8 +299,10 @@ void ChartView::ZoomTo(QPoint from, QPoint to)
     const AxisSpans spans{{std::min(a.x(), b.x()), std::max(a.x(), b.x())},
                           {std::min(a.y(), b.y()), std::max(a.y(), b.y())}};
     // Far out on a huge axis two pixels can map to one double; such a zoom is ignored.
-    if (IsShowable(spans.X) && IsShowable(spans.Y))
+    if (IsShowable(spans.X) && IsShowable(spans.Y)) {
         plot_->FixSpans(spans);
+        InvalidatePicture();
+    }
 }
 
 }  // namespace zorvanta

@@ -4,17 +4,22 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 #include "ChartContents.h"
 #include "ChartGeometry.h"
+#include "ChartReadouts.h"
+#include "ReadoutPainter.h"
 
 namespace zorvanta {
 
 class ChartPlot;
 
 /// One chart of the main window: draws a ChartContents, lets the user zoom and pan
-/// with the mouse, and renders itself into an image file.
+/// with the mouse, reads the chart out under the pointer, and renders itself into an image file.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -22,9 +27,17 @@ public:
     explicit ChartView(QWidget* parent = nullptr);
     ~ChartView() override;
 
-    /// Replaces everything the chart shows; the axes become automatic again.
+    /// Replaces everything the chart shows; the axes become automatic again and the
+    /// read-out source is dropped (it described the old contents).
     void SetContents(const ChartContents& contents);
     const ChartContents& Contents() const;
+
+    /// What the hover read-out shows over the plot; an empty source shows none.
+    void SetReadoutSource(ReadoutSource source);
+    /// The decimal separator of the numbers the chart writes.
+    void SetDecimalSeparator(char separator);
+    /// The lines the hover read-out shows now; empty while it is not shown.
+    QStringList ReadoutLines() const;
 
     /// The chart drawn anew at its logical size, one pixel per unit, over opaque white.
     QImage RenderImage();
@@ -49,9 +62,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void LayOut() const;
+    // The drawn chart is kept as a picture, so that a pointer move paints only the read-out
+    // over it; everything that changes the drawing makes the picture stale.
+    void InvalidatePicture();
+    bool IsPictureCurrent() const;
+    void RenderPicture();
+    void HoverAt(QPoint pointer);
+    void HideReadout();
     void Pan(QPoint to);
     void ZoomTo(QPoint from, QPoint to);
 
@@ -61,6 +83,13 @@ private:
     QPoint dragPos_;       ///< where the drag is now [pixels]
     AxisSpans panStart_{}; ///< axis ranges when the pan began
     QRect panPlot_;        ///< plot area when the pan began [pixels]
+
+    char decimalSeparator_ = '.';
+    ReadoutSource readoutSource_;
+    QImage picture_;               ///< the chart as last drawn, at the screen's pixel ratio
+    bool pictureValid_ = false;
+    std::optional<QPoint> pointer_;        ///< where the pointer hovers, while it does [pixels]
+    std::optional<ReadoutLayout> readout_; ///< the read-out painted over the picture
 };
 
 }  // namespace zorvanta
