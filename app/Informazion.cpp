@@ -2,9 +2,11 @@
 
 #include "LogoArtwork.h"
 
+#include <QAction>
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -144,6 +146,14 @@ TInformazioni::TInformazioni(QWidget* parent) : QWidget(parent, Qt::Window)
     back_->setFocusPolicy(Qt::StrongFocus);
     back_->setGeometry(0, 0, BackButtonWidth, BandHeight);
     connect(back_, &QPushButton::clicked, this, &TInformazioni::Annulla_BTNClick);
+    back_->setAccessibleDescription(QStringLiteral("Back: hides the information window (Escape)"));
+    // Escape hides the window like the back button.
+    auto* hide = new QAction(this);
+    hide->setObjectName(QStringLiteral("Annulla_ACT"));
+    hide->setShortcut(QKeySequence(Qt::Key_Escape));
+    hide->setShortcutContext(Qt::WindowShortcut);
+    addAction(hide);
+    connect(hide, &QAction::triggered, this, &TInformazioni::Annulla_BTNClick);
 
     resize(ClientWidth, ClientHeight);
     DockRows();

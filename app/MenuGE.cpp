@@ -1,8 +1,11 @@
 #include "MenuGE.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSplitter>
@@ -11,8 +14,10 @@
 #include <QWindow>
 
 #include <exception>
+#include <utility>
 
 #include "ChartBuilders.h"
+#include "ChartReadouts.h"
 #include "ChartView.h"
 #include "CommandColumn.h"
 #include "CommandIcon.h"
@@ -20,6 +25,7 @@
 #include "Informazion.h"
 #include "NumberText.h"
 #include "ResultTexts.h"
+#include "ResultTooltips.h"
 #include "ResultsTable.h"
 
 namespace zorvanta {
@@ -68,6 +74,10 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(CreateCommandColumn());
     layout->addWidget(CreateCharts(), 1);
+    CreateCommandActions();
+    DescribeForAccessibility();
+    for (ChartView* chart : {chart1_, chart2_})
+        chart->SetDecimalSeparator(decimalSeparator_);
 
     saveDialog1_ = new QFileDialog(this);
     saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
@@ -112,28 +122,84 @@ QWidget* TMenuGEN::CreateCommandColumn()
         QStringLiteral("2"), QStringLiteral("Durata del fenomeno       Duration of the phenomenon"),
         QStringLiteral("[h]")});
 
-    CommandIcon* process = AddCommandIcon(column, {QStringLiteral("Analisi"), IconPicture::Process,
+    processIcon_ = AddCommandIcon(column, {QStringLiteral("Analisi"), IconPicture::Process,
         {14, 210}, -9, 60, QStringLiteral("Process")});
-    CommandIcon* save1 = AddCommandIcon(column, {QStringLiteral("Salva_grafico_1"), IconPicture::Save,
+    save1Icon_ = AddCommandIcon(column, {QStringLiteral("Salva_grafico_1"), IconPicture::Save,
         {105, 210}, -22, 90, QStringLiteral("Save graphic 1")});
-    CommandIcon* save2 = AddCommandIcon(column, {QStringLiteral("Salva_grafico_2"), IconPicture::Save,
+    save2Icon_ = AddCommandIcon(column, {QStringLiteral("Salva_grafico_2"), IconPicture::Save,
         {205, 210}, -22, 90, QStringLiteral("Save graphic 2")});
 
     tabella_ = new ResultsTable(column);
     tabella_->setObjectName(QStringLiteral("Tabella_TXT"));
     tabella_->setGeometry(10, 290, 206, 216);
 
-    CommandIcon* information = AddCommandIcon(column, {QStringLiteral("Informazioni"),
+    informationIcon_ = AddCommandIcon(column, {QStringLiteral("Informazioni"),
         IconPicture::Information, {229, 480}, -19, 80, QStringLiteral("Information")});
-
-    connect(process, &CommandIcon::clicked, this, &TMenuGEN::Analisi_IMGClick);
-    connect(save1, &CommandIcon::clicked, this, &TMenuGEN::Salva_grafico_1_IMGClick);
-    connect(save2, &CommandIcon::clicked, this, &TMenuGEN::Salva_grafico_2_IMGClick);
-    connect(information, &CommandIcon::clicked, this, &TMenuGEN::Informazioni_IMGClick);
-    // Enter in any input runs Process, so the whole command is reachable from the keyboard.
-    for (QLineEdit* edit : {portataNormale_, portataEccezionale_, capacita_, durataFenomeno_})
-        connect(edit, &QLineEdit::returnPressed, this, &TMenuGEN::Analisi_IMGClick);
     return column;
+}
+
+void TMenuGEN::CreateCommandActions()
+{
+    processAction_ = AddCommandAction(QStringLiteral("Analisi_ACT"), QStringLiteral("Process"), QString(),
+        QKeySequence(Qt::Key_F5), processIcon_, &TMenuGEN::Analisi_IMGClick);
+    AddCommandAction(QStringLiteral("Salva_grafico_1_ACT"), QStringLiteral("Save graphic 1"),
+        QStringLiteral("the cumulative vehicles chart"), QKeySequence(Qt::CTRL | Qt::Key_S), save1Icon_,
+        &TMenuGEN::Salva_grafico_1_IMGClick);
+    AddCommandAction(QStringLiteral("Salva_grafico_2_ACT"), QStringLiteral("Save graphic 2"),
+        QStringLiteral("the entering vehicles chart"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), save2Icon_,
+        &TMenuGEN::Salva_grafico_2_IMGClick);
+    AddCommandAction(QStringLiteral("Informazioni_ACT"), QStringLiteral("Information"), QString(),
+        QKeySequence(Qt::Key_F1), informationIcon_, &TMenuGEN::Informazioni_IMGClick);
+    // Enter in any input runs Process too.
+    for (QLineEdit* edit : {portataNormale_, portataEccezionale_, capacita_, durataFenomeno_})
+        connect(edit, &QLineEdit::returnPressed, processAction_, &QAction::trigger);
+}
+
+QAction* TMenuGEN::AddCommandAction(const QString& name, const QString& text, const QString& detail,
+                                    const QKeySequence& key, CommandIcon* icon, void (TMenuGEN::*command)())
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    // "Save graphic 1: the cumulative vehicles chart (Ctrl+S)", in the platform's own key names.
+    const QString what = detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;
+    action->setToolTip(what + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    addAction(action);
+    connect(action, &QAction::triggered, this, command);
+    connect(icon, &CommandIcon::clicked, action, &QAction::trigger);
+    icon->setToolTip(action->toolTip());
+    icon->setAccessibleName(text);
+    icon->setAccessibleDescription(action->toolTip());
+    return action;
+}
+
+void TMenuGEN::DescribeForAccessibility()
+{
+    // Each field is named by its caption, which also becomes its buddy; the unit describes it.
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {portataNormale_, QStringLiteral("Vehicles per hour")},
+        {portataEccezionale_, QStringLiteral("Vehicles per hour")},
+        {capacita_, QStringLiteral("Vehicles per hour")},
+        {durataFenomeno_, QStringLiteral("Hours")},
+    };
+    for (const auto& [edit, unit] : fields) {
+        const QString stem = edit->objectName().chopped(4);  // less "_TXT"
+        if (auto* caption = edit->parentWidget()->findChild<QLabel*>(stem + QStringLiteral("_LAB"))) {
+            caption->setBuddy(edit);
+            edit->setAccessibleName(caption->text().simplified());
+        }
+        edit->setAccessibleDescription(unit + QStringLiteral("; Enter or F5 runs Process"));
+    }
+    tabella_->setAccessibleName(QStringLiteral("Results"));
+    tabella_->setAccessibleDescription(
+        QStringLiteral("The nine results of the last Process, each row a label and its value"));
+    chart1_->setAccessibleName(QStringLiteral("Cumulative vehicles chart"));
+    chart1_->setAccessibleDescription(QStringLiteral(
+        "Vehicles entered and left against time; the pointer over it reads the queue and the wait"));
+    chart2_->setAccessibleName(QStringLiteral("Entering vehicles chart"));
+    chart2_->setAccessibleDescription(QStringLiteral(
+        "The hourly entering flow as bars and the capacity as a line; the pointer over it reads an hour's flow"));
 }
 
 QSplitter* TMenuGEN::CreateCharts()
@@ -192,11 +258,13 @@ void TMenuGEN::SetSaveFileChooser(SaveFileChooser chooser)
 void TMenuGEN::RebuildCumulativeChart(const QueueInputs& inputs, const QueueResults& results)
 {
     chart1_->SetContents(CumulativeChartContents(inputs, results));
+    chart1_->SetReadoutSource(CumulativeReadoutSource(inputs, results));
 }
 
 void TMenuGEN::RebuildEnteringChart(const QueueInputs& inputs, const QueueResults& results)
 {
     chart2_->SetContents(EnteringChartContents(inputs, results));
+    chart2_->SetReadoutSource(EnteringReadoutSource(inputs, results));
 }
 
 void TMenuGEN::Analisi_IMGClick()
@@ -236,8 +304,17 @@ void TMenuGEN::Process()
 
     for (int row = 0; row < texts.size(); ++row)
         tabella_->WriteCell(row, 1, texts[row]);
+    ExplainResults(inputs, results, texts);
     RebuildCumulativeChart(inputs, results);
     RebuildEnteringChart(inputs, results);
+}
+
+void TMenuGEN::ExplainResults(const QueueInputs& inputs, const QueueResults& results, const QStringList& texts)
+{
+    const QStringList tooltips = ResultValueTooltips(inputs, results, texts, decimalSeparator_);
+    for (int row = 0; row < tooltips.size(); ++row)
+        if (QTableWidgetItem* cell = tabella_->item(row, 1))
+            cell->setToolTip(tooltips[row]);
 }
 
 void TMenuGEN::SaveChart(ChartView& chart, const QString& proposedName)

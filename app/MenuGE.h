@@ -9,7 +9,9 @@
 
 #include "QueueModel.h"
 
+class QAction;
 class QFileDialog;
+class QKeySequence;
 class QLineEdit;
 class QSplitter;
 
@@ -62,6 +64,12 @@ protected:
 
 private:
     QWidget* CreateCommandColumn();
+    // One action per command: the icons, the keys and Enter in a field all trigger it.
+    void CreateCommandActions();
+    QAction* AddCommandAction(const QString& name, const QString& text, const QString& detail,
+                              const QKeySequence& key, CommandIcon* icon, void (TMenuGEN::*command)());
+    void DescribeForAccessibility();
+    void ExplainResults(const QueueInputs& inputs, const QueueResults& results, const QStringList& texts);
     QSplitter* CreateCharts();
     void FormCreate();
     void Process();
@@ -83,6 +91,11 @@ private:
     ChartView* chart1_ = nullptr;
     ChartView* chart2_ = nullptr;
     QFileDialog* saveDialog1_ = nullptr;
+    CommandIcon* processIcon_ = nullptr;
+    CommandIcon* save1Icon_ = nullptr;
+    CommandIcon* save2Icon_ = nullptr;
+    CommandIcon* informationIcon_ = nullptr;
+    QAction* processAction_ = nullptr;
 };
 
 }  // namespace zorvanta
