@@ -8,7 +8,7 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DZORVANTA_BUILD_BENCHMARKS=ON -DZORVANTA_BUILD_TESTS=OFF
-programs=(bench_model bench_charts bench_export bench_process bench_startup)
+programs=(bench_model bench_charts bench_export bench_process bench_startup bench_hover)
 cmake --build build/bench -j "$(nproc)" --target "${programs[@]}"
 
 for program in "${programs[@]}"; do
