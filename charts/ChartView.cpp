@@ -198,6 +198,13 @@ void ChartView::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
+void ChartView::resizeEvent(QResizeEvent* event)
+{
+    // The read-out was placed for the old plot; the next pointer move places it anew.
+    HideReadout();
+    QWidget::resizeEvent(event);
+}
+
 void ChartView::changeEvent(QEvent* event)
 {
     // A new font or style changes the labels drawn in the picture.
