@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <string>
+#include <utility>
 
 #include "ChartBuilders.h"
 #include "ChartReadouts.h"
@@ -58,7 +59,8 @@ void HoverMove(benchmark::State& state, Chart chart, QueueInputs inputs)
     int step = 0;
     for (auto _ : state) {
         // Sweeps the plot a few pixels at a time, as a hand moving the mouse does.
-        const QPoint at(plot.left() + 1 + (step * 7) % (plot.width() - 2), plot.top() + 1 + (step * 3) % (plot.height() - 2));
+        const QPoint at(plot.left() + 1 + (step * 7) % (plot.width() - 2),
+                        plot.top() + 1 + (step * 3) % (plot.height() - 2));
         ++step;
         QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&view, &move);
@@ -82,7 +84,8 @@ void RedrawFromSeries(benchmark::State& state, Chart chart, QueueInputs inputs)
 void RegisterBenchmarks()
 {
     for (const InputCase& c : kCases) {
-        for (const auto& [chart, name] : {std::pair{Chart::Cumulative, "Cumulative"}, std::pair{Chart::Entering, "Entering"}}) {
+        for (const auto& [chart, name] :
+             {std::pair{Chart::Cumulative, "Cumulative"}, std::pair{Chart::Entering, "Entering"}}) {
             benchmark::RegisterBenchmark((std::string("HoverMove/") + name + "/" + c.Name).c_str(), HoverMove, chart,
                                          c.Inputs)
                 ->Unit(benchmark::kMillisecond);

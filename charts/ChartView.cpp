@@ -108,7 +108,8 @@ void ChartView::InvalidatePicture()
 bool ChartView::IsPictureCurrent() const
 {
     const qreal ratio = devicePixelRatioF();
-    return pictureValid_ && picture_.devicePixelRatio() == ratio && picture_.size() == (QSizeF(size()) * ratio).toSize();
+    return pictureValid_ && picture_.devicePixelRatio() == ratio
+           && picture_.size() == (QSizeF(size()) * ratio).toSize();
 }
 
 void ChartView::RenderPicture()

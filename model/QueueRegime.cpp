@@ -24,7 +24,7 @@ std::string RegimeSentence(QueueRegime regime)
     case QueueRegime::NoPeakHours:
         return "The peak lasts no hours, so no queue forms: a zero or negative queue and its areas are not delays.";
     case QueueRegime::NoQueue:
-        return "The capacity is at or above the peak flow, so no queue forms: the negative queue and the areas "
+        return "The capacity is at or above the peak flow, so no queue forms: the zero or negative queue and the areas "
                "are not delays.";
     case QueueRegime::NeverClears:
         return "The capacity is below the normal flow, so the queue never clears: the end time (before the peak "

@@ -39,11 +39,13 @@ TEST(ResultValueTooltips, TotalDelayOfARealQueueGivesTheLongestAndTheAverageWait
     const QString defaults = TooltipsFor({800, 2000, 1000, 2}).at(8);
     EXPECT_TRUE(defaults.contains("Longest single wait: 2 h, for the vehicle entering at the peak's end."))
         << defaults.toStdString();
-    EXPECT_TRUE(defaults.contains("Average wait per vehicle delayed: 1 h over 12000 vehicles.")) << defaults.toStdString();
+    EXPECT_TRUE(defaults.contains("Average wait per vehicle delayed: 1 h over 12000 vehicles."))
+        << defaults.toStdString();
     // A queue of 1700 served at 1150/h: 1.478 h at most; 5828.57 vehicle-hours over 1150 * 6.857 vehicles.
     const QString comma = TooltipsFor({800, 2000, 1150, 2}, ',').at(8);
     EXPECT_TRUE(comma.contains("Longest single wait: 1,478 h")) << comma.toStdString();
-    EXPECT_TRUE(comma.contains("Average wait per vehicle delayed: 44,3 min over 7886 vehicles.")) << comma.toStdString();
+    EXPECT_TRUE(comma.contains("Average wait per vehicle delayed: 44,3 min over 7886 vehicles."))
+        << comma.toStdString();
     EXPECT_FALSE(TooltipsFor({800, 2000, 1000, 2}).at(7).contains("wait"));
 }
 

@@ -109,7 +109,8 @@ TEST(CumulativeReadout, MarkersLieOnTheDrawnCurves)
                 const ChartSeries& series = chart.Series[marker.Color == kBlue ? 0 : 1];
                 EXPECT_EQ(marker.Color, series.Color);
                 const double expected = DrawnHeight(series, t);
-                EXPECT_NEAR(marker.Y, expected, 1e-9 * std::max(1.0, std::fabs(expected))) << series.Title << " at " << t;
+                EXPECT_NEAR(marker.Y, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
+                    << series.Title << " at " << t;
             }
         }
     }
