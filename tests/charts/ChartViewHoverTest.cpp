@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "ChartReadouts.h"
 #include "ChartViewFixture.h"
 
@@ -137,6 +141,26 @@ TEST_F(ChartViewHoverTest, KeepsOutOfZoomAndPanDragsAndReadsTheZoomedAxes)
     const DiagramReading reading = ReadDiagramAt(kDefaultInputs, kDefaultResults, time);
     EXPECT_EQ(view.ReadoutLines()[1], QString("Entered %1 vehicles").arg(std::lround(reading.Entered)));
     EXPECT_EQ(view.RenderImage(), control.RenderImage()) << "the zoomed chart saves as without the read-out";
+}
+
+// The screen shows the kept picture: every change of the drawing must replace it, or the screen
+// would go on showing the old chart.
+TEST_F(ChartViewHoverTest, TheScreenFollowsEveryChangeOfTheDrawing)
+{
+    ShowDefaults();
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"zoom", [&] { LeftDrag(PixelOf(2, 9000), PixelOf(9, 2000)); }},
+        {"pan", [&] { RightDrag(PixelOf(5, 5000), PixelOf(6, 4000)); }},
+        {"restore", [&] { LeftDrag(PixelOf(9, 2000), PixelOf(2, 9000)); }},
+        {"new contents", [&] { view.SetContents(EnteringChartContents(kDefaultInputs, kDefaultResults)); }},
+        {"resize", [&] { view.resize(640, 300); }},
+    };
+    for (const auto& [name, change] : changes) {
+        OnScreen();  // the picture is current before the change
+        change();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(OnScreen(), view.RenderImage().convertToFormat(QImage::Format_RGB32)) << name;
+    }
 }
 
 TEST_F(ChartViewHoverTest, TheEnteringChartReadsTheBarUnderThePointer)
