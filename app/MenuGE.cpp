@@ -1,9 +1,12 @@
 #include "MenuGE.h"
 
-#include <QFileDialog>
+#include <QAction>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -20,7 +23,9 @@
 #include "Informazion.h"
 #include "NumberText.h"
 #include "ResultTexts.h"
+#include "ResultsClipboard.h"
 #include "ResultsTable.h"
+#include "SaveFileDialog.h"
 
 namespace zorvanta {
 
@@ -69,7 +74,7 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     layout->addWidget(CreateCommandColumn());
     layout->addWidget(CreateCharts(), 1);
 
-    saveDialog1_ = new QFileDialog(this);
+    saveDialog1_ = new SaveFileDialog(this);
     saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
     saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
     saveDialog1_->setFileMode(QFileDialog::AnyFile);
@@ -77,6 +82,8 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     saveDialog1_->setDefaultSuffix(QStringLiteral("png"));
     saveDialog1_->setOption(QFileDialog::DontConfirmOverwrite, false);
     saveDialog1_->setWindowModality(Qt::ApplicationModal);
+
+    CreateCopyResults();
 
     errorReporter_ = [this](const QString& text) { ShowErrorBox(this, text); };
     saveFileChooser_ = [this](const QString&) { return RunSaveDialog(); };
@@ -144,6 +151,9 @@ QSplitter* TMenuGEN::CreateCharts()
     chart2_->setObjectName(QStringLiteral("Chart2"));
     for (ChartView* chart : {chart1_, chart2_})
         chart->setFocusPolicy(Qt::NoFocus);
+    // "Save image..." in a chart's menu is that chart's Save command.
+    connect(chart1_, &ChartView::SaveRequested, this, &TMenuGEN::Salva_grafico_1_IMGClick);
+    connect(chart2_, &ChartView::SaveRequested, this, &TMenuGEN::Salva_grafico_2_IMGClick);
     chart1_->SetContents(InitialCumulativeChartContents());
     chart2_->SetContents(InitialEnteringChartContents());
 
@@ -163,6 +173,36 @@ QSplitter* TMenuGEN::CreateCharts()
     const int upper = kEnteringChartHeight + 2 * kChartMargin;
     splitter->setSizes({upper, kClientSize.height() - upper - kSplitterWidth});
     return splitter;
+}
+
+void TMenuGEN::CreateCopyResults()
+{
+    // One action for the shortcut anywhere in the window and the table's menu. Ctrl+C stays
+    // the cell editor's own, for the text it holds.
+    copyResults_ = new QAction(QStringLiteral("Copy results"), this);
+    copyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyResults_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyResults_);
+    connect(copyResults_, &QAction::triggered, this, &TMenuGEN::CopyResults);
+
+    resultsMenu_ = new QMenu(this);
+    resultsMenu_->addAction(copyResults_);
+    tabella_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabella_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { resultsMenu_->popup(tabella_->viewport()->mapToGlobal(at)); });
+}
+
+void TMenuGEN::CopyResults()
+{
+    // As the table shows them: a cell being edited shows its editor's text.
+    const auto shownText = [this](int row, int column) {
+        const auto* editor = qobject_cast<const QLineEdit*>(tabella_->indexWidget(tabella_->model()->index(row, column)));
+        return editor != nullptr ? editor->text() : tabella_->CellText(row, column);
+    };
+    QList<ResultRow> rows;
+    for (int row = 0; row < tabella_->rowCount(); ++row)
+        rows.push_back({shownText(row, 0), shownText(row, 1)});
+    QGuiApplication::clipboard()->setMimeData(ResultsMimeData(rows));
 }
 
 void TMenuGEN::FormCreate()
@@ -254,10 +294,10 @@ std::optional<QString> TMenuGEN::RunSaveDialog()
 {
     if (saveDialog1_->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = saveDialog1_->selectedFiles();
-    if (files.isEmpty())
+    const QString file = saveDialog1_->ChosenFile();
+    if (file.isEmpty())
         return std::nullopt;
-    return files.front();
+    return file;
 }
 
 void TMenuGEN::RunCommand(const std::function<void()>& command)

@@ -9,8 +9,9 @@
 
 #include "QueueModel.h"
 
-class QFileDialog;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QSplitter;
 
 namespace zorvanta {
@@ -18,6 +19,7 @@ namespace zorvanta {
 class ChartView;
 class CommandIcon;
 class ResultsTable;
+class SaveFileDialog;
 class TInformazioni;
 
 /// The main window: the command column with the four inputs, the command icons and the
@@ -56,6 +58,9 @@ public slots:
     void Salva_grafico_2_IMGClick();
     /// Shows the information window.
     void Informazioni_IMGClick();
+    /// Copies the nine rows of the results table, as it shows them, to the clipboard as
+    /// tab-separated text and as an HTML table (Ctrl+Shift+C, the table's menu).
+    void CopyResults();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +68,7 @@ protected:
 private:
     QWidget* CreateCommandColumn();
     QSplitter* CreateCharts();
+    void CreateCopyResults();
     void FormCreate();
     void Process();
     void SaveChart(ChartView& chart, const QString& proposedName);
@@ -82,7 +88,9 @@ private:
     ResultsTable* tabella_ = nullptr;
     ChartView* chart1_ = nullptr;
     ChartView* chart2_ = nullptr;
-    QFileDialog* saveDialog1_ = nullptr;
+    SaveFileDialog* saveDialog1_ = nullptr;
+    QAction* copyResults_ = nullptr;
+    QMenu* resultsMenu_ = nullptr;
 };
 
 }  // namespace zorvanta
