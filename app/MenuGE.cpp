@@ -196,7 +196,8 @@ void TMenuGEN::CopyResults()
 {
     // As the table shows them: a cell being edited shows its editor's text.
     const auto shownText = [this](int row, int column) {
-        const auto* editor = qobject_cast<const QLineEdit*>(tabella_->indexWidget(tabella_->model()->index(row, column)));
+        const QModelIndex cell = tabella_->model()->index(row, column);
+        const auto* editor = qobject_cast<const QLineEdit*>(tabella_->indexWidget(cell));
         return editor != nullptr ? editor->text() : tabella_->CellText(row, column);
     };
     QList<ResultRow> rows;

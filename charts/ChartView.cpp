@@ -68,7 +68,8 @@ void ChartView::CopyImage()
 void ChartView::ShowContextMenu(QPoint globalPos)
 {
     if (contextMenu_ == nullptr)
-        contextMenu_ = CreateChartContextMenu(this, [this] { CopyImage(); }, [this] { emit SaveRequested(); });
+        contextMenu_ =
+            CreateChartContextMenu(this, [this] { CopyImage(); }, [this] { emit SaveRequested(); });
     contextMenu_->popup(globalPos);
 }
 

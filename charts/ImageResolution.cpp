@@ -91,7 +91,8 @@ QByteArray TiffWithoutResolution(QByteArray tiff)
     constexpr std::uint32_t kYResolution = 283;
     constexpr std::uint32_t kResolutionUnit = 296;
     constexpr qsizetype kEntrySize = 12;
-    if (tiff.size() < 8 || !(tiff.startsWith(QByteArray("II*\0", 4)) || tiff.startsWith(QByteArray("MM\0*", 4))))
+    const bool tiffHeader = tiff.startsWith(QByteArray("II*\0", 4)) || tiff.startsWith(QByteArray("MM\0*", 4));
+    if (tiff.size() < 8 || !tiffHeader)
         return tiff;
     TiffBytes bytes(tiff);
     const qsizetype directory = bytes.Read(4, 4);

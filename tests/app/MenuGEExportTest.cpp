@@ -191,7 +191,8 @@ TEST(TypedSaveFileNameTest, KeepsTheNameAsTypedInTheFolder)
         {"dotted.dir/x\"y", "/data/charts/dotted.dir/x\"y.png"},
     };
     for (const NameCase& row : cases)
-        EXPECT_EQ(TypedSaveFileName("/data/charts", row.Typed, "png"), QString::fromUtf8(row.Expected)) << row.Typed;
+        EXPECT_EQ(TypedSaveFileName("/data/charts", row.Typed, "png"), QString::fromUtf8(row.Expected))
+            << row.Typed;
 }
 
 class QuotedNameDialogTest : public ::testing::Test {
