@@ -1,12 +1,13 @@
 #include "MenuGE.h"
 
 #include <QAction>
-#include <QFileDialog>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -26,7 +27,9 @@
 #include "NumberText.h"
 #include "ResultTexts.h"
 #include "ResultTooltips.h"
+#include "ResultsClipboard.h"
 #include "ResultsTable.h"
+#include "SaveFileDialog.h"
 
 namespace zorvanta {
 
@@ -79,7 +82,7 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     for (ChartView* chart : {chart1_, chart2_})
         chart->SetDecimalSeparator(decimalSeparator_);
 
-    saveDialog1_ = new QFileDialog(this);
+    saveDialog1_ = new SaveFileDialog(this);
     saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
     saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
     saveDialog1_->setFileMode(QFileDialog::AnyFile);
@@ -87,6 +90,8 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     saveDialog1_->setDefaultSuffix(QStringLiteral("png"));
     saveDialog1_->setOption(QFileDialog::DontConfirmOverwrite, false);
     saveDialog1_->setWindowModality(Qt::ApplicationModal);
+
+    CreateCopyResults();
 
     errorReporter_ = [this](const QString& text) { ShowErrorBox(this, text); };
     saveFileChooser_ = [this](const QString&) { return RunSaveDialog(); };
@@ -142,12 +147,15 @@ void TMenuGEN::CreateCommandActions()
 {
     processAction_ = AddCommandAction(QStringLiteral("Analisi_ACT"), QStringLiteral("Process"), QString(),
         QKeySequence(Qt::Key_F5), processIcon_, &TMenuGEN::Analisi_IMGClick);
-    AddCommandAction(QStringLiteral("Salva_grafico_1_ACT"), QStringLiteral("Save graphic 1"),
+    QAction* save1 = AddCommandAction(QStringLiteral("Salva_grafico_1_ACT"), QStringLiteral("Save graphic 1"),
         QStringLiteral("the cumulative vehicles chart"), QKeySequence(Qt::CTRL | Qt::Key_S), save1Icon_,
         &TMenuGEN::Salva_grafico_1_IMGClick);
-    AddCommandAction(QStringLiteral("Salva_grafico_2_ACT"), QStringLiteral("Save graphic 2"),
+    QAction* save2 = AddCommandAction(QStringLiteral("Salva_grafico_2_ACT"), QStringLiteral("Save graphic 2"),
         QStringLiteral("the entering vehicles chart"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), save2Icon_,
         &TMenuGEN::Salva_grafico_2_IMGClick);
+    // A chart's own "Save image..." is the same command as its Save icon.
+    connect(chart1_, &ChartView::SaveRequested, save1, &QAction::trigger);
+    connect(chart2_, &ChartView::SaveRequested, save2, &QAction::trigger);
     AddCommandAction(QStringLiteral("Informazioni_ACT"), QStringLiteral("Information"), QString(),
         QKeySequence(Qt::Key_F1), informationIcon_, &TMenuGEN::Informazioni_IMGClick);
     // Enter in any input runs Process too.
@@ -210,6 +218,7 @@ QSplitter* TMenuGEN::CreateCharts()
     chart2_->setObjectName(QStringLiteral("Chart2"));
     for (ChartView* chart : {chart1_, chart2_})
         chart->setFocusPolicy(Qt::NoFocus);
+    // "Save image..." in a chart's menu is that chart's Save command.
     chart1_->SetContents(InitialCumulativeChartContents());
     chart2_->SetContents(InitialEnteringChartContents());
 
@@ -229,6 +238,37 @@ QSplitter* TMenuGEN::CreateCharts()
     const int upper = kEnteringChartHeight + 2 * kChartMargin;
     splitter->setSizes({upper, kClientSize.height() - upper - kSplitterWidth});
     return splitter;
+}
+
+void TMenuGEN::CreateCopyResults()
+{
+    // One action for the shortcut anywhere in the window and the table's menu. Ctrl+C stays
+    // the cell editor's own, for the text it holds.
+    copyResults_ = new QAction(QStringLiteral("Copy results"), this);
+    copyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyResults_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyResults_);
+    connect(copyResults_, &QAction::triggered, this, &TMenuGEN::CopyResults);
+
+    resultsMenu_ = new QMenu(this);
+    resultsMenu_->addAction(copyResults_);
+    tabella_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabella_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { resultsMenu_->popup(tabella_->viewport()->mapToGlobal(at)); });
+}
+
+void TMenuGEN::CopyResults()
+{
+    // As the table shows them: a cell being edited shows its editor's text.
+    const auto shownText = [this](int row, int column) {
+        const QModelIndex cell = tabella_->model()->index(row, column);
+        const auto* editor = qobject_cast<const QLineEdit*>(tabella_->indexWidget(cell));
+        return editor != nullptr ? editor->text() : tabella_->CellText(row, column);
+    };
+    QList<ResultRow> rows;
+    for (int row = 0; row < tabella_->rowCount(); ++row)
+        rows.push_back({shownText(row, 0), shownText(row, 1)});
+    QGuiApplication::clipboard()->setMimeData(ResultsMimeData(rows));
 }
 
 void TMenuGEN::FormCreate()
@@ -331,10 +371,10 @@ std::optional<QString> TMenuGEN::RunSaveDialog()
 {
     if (saveDialog1_->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList files = saveDialog1_->selectedFiles();
-    if (files.isEmpty())
+    const QString file = saveDialog1_->ChosenFile();
+    if (file.isEmpty())
         return std::nullopt;
-    return files.front();
+    return file;
 }
 
 void TMenuGEN::RunCommand(const std::function<void()>& command)

@@ -10,9 +10,9 @@
 #include "QueueModel.h"
 
 class QAction;
-class QFileDialog;
 class QKeySequence;
 class QLineEdit;
+class QMenu;
 class QSplitter;
 
 namespace zorvanta {
@@ -20,6 +20,7 @@ namespace zorvanta {
 class ChartView;
 class CommandIcon;
 class ResultsTable;
+class SaveFileDialog;
 class TInformazioni;
 
 /// The main window: the command column with the four inputs, the command icons and the
@@ -58,6 +59,9 @@ public slots:
     void Salva_grafico_2_IMGClick();
     /// Shows the information window.
     void Informazioni_IMGClick();
+    /// Copies the nine rows of the results table, as it shows them, to the clipboard as
+    /// tab-separated text and as an HTML table (Ctrl+Shift+C, the table's menu).
+    void CopyResults();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,6 +75,7 @@ private:
     void DescribeForAccessibility();
     void ExplainResults(const QueueInputs& inputs, const QueueResults& results, const QStringList& texts);
     QSplitter* CreateCharts();
+    void CreateCopyResults();
     void FormCreate();
     void Process();
     void SaveChart(ChartView& chart, const QString& proposedName);
@@ -90,7 +95,9 @@ private:
     ResultsTable* tabella_ = nullptr;
     ChartView* chart1_ = nullptr;
     ChartView* chart2_ = nullptr;
-    QFileDialog* saveDialog1_ = nullptr;
+    SaveFileDialog* saveDialog1_ = nullptr;
+    QAction* copyResults_ = nullptr;
+    QMenu* resultsMenu_ = nullptr;
     CommandIcon* processIcon_ = nullptr;
     CommandIcon* save1Icon_ = nullptr;
     CommandIcon* save2Icon_ = nullptr;

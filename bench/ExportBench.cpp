@@ -110,6 +110,11 @@ void RegisterExportBenchmarks()
         const std::string name = chart.Name;
         benchmark::RegisterBenchmark(("SavePng/" + name).c_str(), SaveChart, chart.Build, "png")
             ->Unit(benchmark::kMillisecond);
+        // The vector drawings for reports, the chart drawn anew as shapes and text.
+        for (const char* extension : {"svg", "pdf"})
+            benchmark::RegisterBenchmark(("Save/" + name + "/" + extension).c_str(), SaveChart, chart.Build,
+                                         extension)
+                ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Render/" + name).c_str(), RenderChart, chart.Build)
             ->Unit(benchmark::kMillisecond);
         for (const char* extension : kExtensions)

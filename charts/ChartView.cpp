@@ -1,5 +1,9 @@
 #include "ChartView.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartContextMenu.h"
 #include "ChartPlot.h"
 #include "ImageExport.h"
 
@@ -59,20 +64,43 @@ void ChartView::SetDecimalSeparator(char separator)
 
 QStringList ChartView::ReadoutLines() const { return readout_ ? readout_->Lines : QStringList(); }
 
+void ChartView::DrawOnto(QPaintDevice& device)
+{
+    QCPPainter painter(&device);
+    painter.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
+    plot_->Paint(&painter, size());
+}
+
 QImage ChartView::RenderImage()
 {
-    QImage image(size(), QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::white);
-    QCPPainter painter(&image);
-    plot_->Paint(&painter, size());
-    return image;
+    return RenderDrawing([this](QPaintDevice& device) { DrawOnto(device); }, size());
 }
 
 void ChartView::SaveToBitmapFile(const QString& fileName)
 {
-    WriteImageFile(RenderImage(), fileName);
+    WriteDrawingFile([this](QPaintDevice& device) { DrawOnto(device); }, size(), fileName);
+}
+
+void ChartView::CopyImage()
+{
+    QGuiApplication::clipboard()->setImage(RenderImage());
+}
+
+void ChartView::ShowContextMenu(QPoint globalPos)
+{
+    if (contextMenu_ == nullptr)
+        contextMenu_ =
+            CreateChartContextMenu(this, [this] { CopyImage(); }, [this] { emit SaveRequested(); });
+    contextMenu_->popup(globalPos);
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse's right button is the chart's own (pan, or the menu on its release); only the
+    // keyboard's menu key comes this way.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        ShowContextMenu(mapToGlobal(rect().center()));
+    event->accept();
 }
 
 void ChartView::LayOut() const { plot_->LayOut(size()); }
@@ -227,6 +255,7 @@ void ChartView::mousePressEvent(QMouseEvent* event)
     dragButton_ = button;
     pressPos_ = dragPos_ = event->position().toPoint();
     if (button == Qt::RightButton) {
+        rightDragMoved_ = false;
         LayOut();
         panStart_ = plot_->Spans();
         panPlot_ = plot_->PlotRect();
@@ -247,8 +276,10 @@ void ChartView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     dragPos_ = event->position().toPoint();
-    if (dragButton_ == Qt::RightButton)
+    if (dragButton_ == Qt::RightButton) {
+        rightDragMoved_ = rightDragMoved_ || dragPos_ != pressPos_;
         Pan(dragPos_);
+    }
     update();
     event->accept();
 }
@@ -260,6 +291,7 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     dragPos_ = event->position().toPoint();
+    const bool rightClick = dragButton_ == Qt::RightButton && !rightDragMoved_ && dragPos_ == pressPos_;
     if (dragButton_ == Qt::RightButton) {
         Pan(dragPos_);
     } else {
@@ -278,6 +310,8 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
     dragButton_ = Qt::NoButton;
     update();
     event->accept();
+    if (rightClick)
+        ShowContextMenu(event->globalPosition().toPoint());
 }
 
 void ChartView::Pan(QPoint to)

@@ -14,12 +14,16 @@
 #include "ChartReadouts.h"
 #include "ReadoutPainter.h"
 
+class QMenu;
+class QPaintDevice;
+
 namespace zorvanta {
 
 class ChartPlot;
 
 /// One chart of the main window: draws a ChartContents, lets the user zoom and pan
 /// with the mouse, reads the chart out under the pointer, and renders itself into an image file.
+/// A right click without a drag opens a menu to copy the chart as an image or to ask for it to be saved.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -41,9 +45,12 @@ public:
 
     /// The chart drawn anew at its logical size, one pixel per unit, over opaque white.
     QImage RenderImage();
-    /// Renders the chart and writes it in the format the file name's extension names.
+    /// Renders the chart and writes it in the format the file name's extension names: a
+    /// bitmap as RenderImage draws it, or the same drawing as SVG or PDF shapes and text.
     /// Throws std::runtime_error with the message for the user.
     void SaveToBitmapFile(const QString& fileName);
+    /// Puts the chart on the clipboard as the image a bitmap save would write.
+    void CopyImage();
 
     using AxisRange = AxisSpan;
     /// The bottom axis range [hours] as the chart is drawn at its current size.
@@ -57,8 +64,13 @@ public:
     /// The plot area (inside the axes), in this widget's coordinates.
     QRect PlotArea() const;
 
+signals:
+    /// "Save image..." was chosen in the chart's menu: the owner runs its Save command.
+    void SaveRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -67,6 +79,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void DrawOnto(QPaintDevice& device);
+    void ShowContextMenu(QPoint globalPos);
     void LayOut() const;
     // The drawn chart is kept as a picture, so that a pointer move paints only the read-out
     // over it; everything that changes the drawing makes the picture stale.
@@ -84,6 +98,8 @@ private:
     QPoint dragPos_;       ///< where the drag is now [pixels]
     AxisSpans panStart_{}; ///< axis ranges when the pan began
     QRect panPlot_;        ///< plot area when the pan began [pixels]
+    bool rightDragMoved_ = false;  ///< the right button moved since its press: a pan, no menu
+    QMenu* contextMenu_ = nullptr; ///< made on first use
 
     char decimalSeparator_ = '.';
     ReadoutSource readoutSource_;

@@ -1,14 +1,14 @@
 #include "ImageExport.h"
 
 #include <stdexcept>
-#include <system_error>
 
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QPainter>
 
+#include "FileWriting.h"
 #include "GifWriter.h"
+#include "ImageResolution.h"
 
 namespace zorvanta {
 
@@ -18,19 +18,6 @@ constexpr char kSaveFailed[] = "Saving bitmap failed.";
 constexpr int kJpegQuality = 90;
 constexpr int kTiffLzwCompression = 1;
 
-// The text from the last "." onwards, unless a path separator or drive colon follows it.
-QString FileExtension(const QString& fileName)
-{
-    for (qsizetype i = fileName.size(); i-- > 0;) {
-        const QChar character = fileName.at(i);
-        if (character == u'.')
-            return fileName.mid(i);
-        if (character == u'\\' || character == u'/' || character == u':')
-            break;
-    }
-    return {};
-}
-
 const char* QtFormatName(ImageFileFormat format)
 {
     switch (format) {
@@ -39,6 +26,8 @@ const char* QtFormatName(ImageFileFormat format)
     case ImageFileFormat::Bmp: return "bmp";
     case ImageFileFormat::Gif: return "gif";
     case ImageFileFormat::Tiff: return "tiff";
+    case ImageFileFormat::Svg: return "svg";
+    case ImageFileFormat::Pdf: return "pdf";
     }
     return "";
 }
@@ -58,27 +47,55 @@ bool Encode(const QImage& image, ImageFileFormat format, QIODevice& device)
     return writer.write(image);
 }
 
-QString SystemDescription(std::errc error)
+QByteArray WithoutResolution(QByteArray bytes, ImageFileFormat format)
 {
-    return QString::fromStdString(std::make_error_code(error).message());
+    switch (format) {
+    case ImageFileFormat::Png: return PngWithoutResolution(std::move(bytes));
+    case ImageFileFormat::Jpeg: return JpegWithoutResolution(std::move(bytes));
+    case ImageFileFormat::Bmp: return BmpWithoutResolution(std::move(bytes));
+    case ImageFileFormat::Tiff: return TiffWithoutResolution(std::move(bytes));
+    case ImageFileFormat::Gif:  // stores no resolution
+    case ImageFileFormat::Svg:
+    case ImageFileFormat::Pdf:
+        break;
+    }
+    return bytes;
 }
 
-std::runtime_error CannotCreate(const QString& fileName, const QSaveFile& file)
+QByteArray EncodeVector(const ChartDrawing& draw, const QSize& size, ImageFileFormat format)
 {
-    // Qt words two refusals of its own before asking the system; the user gets the
-    // system's description for those too, as for every other refusal.
-    const QFileInfo target(fileName);
-    QString reason = file.errorString();
-    if (target.isDir())
-        reason = SystemDescription(std::errc::is_a_directory);
-    else if (target.exists() && !target.isWritable())
-        reason = SystemDescription(std::errc::permission_denied);
-    return std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                  .arg(QDir::toNativeSeparators(fileName), reason)
-                                  .toStdString());
+    QByteArray bytes = format == ImageFileFormat::Svg ? EncodeSvg(draw, size) : EncodePdf(draw, size);
+    if (bytes.isEmpty())
+        throw std::runtime_error(kSaveFailed);
+    return bytes;
+}
+
+ImageFileFormat RequiredFormat(const QString& fileName)
+{
+    const std::optional<ImageFileFormat> format = ImageFormatForFileName(fileName);
+    if (!format)
+        throw std::runtime_error(kSaveFailed);
+    return *format;
 }
 
 }  // namespace
+
+QString FileNameExtension(const QString& fileName)
+{
+    for (qsizetype i = fileName.size(); i-- > 0;) {
+        const QChar character = fileName.at(i);
+        if (character == u'.')
+            return fileName.mid(i);
+        if (character == u'\\' || character == u'/' || character == u':')
+            break;
+    }
+    return {};
+}
+
+bool IsVectorFormat(ImageFileFormat format)
+{
+    return format == ImageFileFormat::Svg || format == ImageFileFormat::Pdf;
+}
 
 std::optional<ImageFileFormat> ImageFormatForFileName(const QString& fileName)
 {
@@ -91,29 +108,55 @@ std::optional<ImageFileFormat> ImageFormatForFileName(const QString& fileName)
         {u".jpeg", ImageFileFormat::Jpeg}, {u".bmp", ImageFileFormat::Bmp},
         {u".gif", ImageFileFormat::Gif},   {u".tif", ImageFileFormat::Tiff},
         {u".tiff", ImageFileFormat::Tiff}, {u".ico", ImageFileFormat::Png},
-        {u".hdp", ImageFileFormat::Png},
+        {u".hdp", ImageFileFormat::Png},   {u".svg", ImageFileFormat::Svg},
+        {u".pdf", ImageFileFormat::Pdf},
     };
-    const QString extension = FileExtension(fileName);
+    const QString extension = FileNameExtension(fileName);
     for (const Entry& entry : kTable)
         if (extension.compare(QString::fromUtf16(entry.Extension), Qt::CaseInsensitive) == 0)
             return entry.Format;
     return std::nullopt;
 }
 
+QByteArray EncodeBitmap(const QImage& image, ImageFileFormat format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (IsVectorFormat(format) || !buffer.open(QIODevice::WriteOnly) || !Encode(image, format, buffer))
+        throw std::runtime_error(kSaveFailed);
+    return WithoutResolution(std::move(bytes), format);
+}
+
+QImage RenderDrawing(const ChartDrawing& draw, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    draw(image);
+    return image;
+}
+
 void WriteImageFile(const QImage& image, const QString& fileName)
 {
-    const std::optional<ImageFileFormat> format = ImageFormatForFileName(fileName);
-    if (!format)
-        throw std::runtime_error(kSaveFailed);
-    // A temporary file beside the target, renamed over it only once complete: a failed
-    // save never leaves a partial file and never destroys the file being replaced.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw CannotCreate(fileName, file);
-    if (!Encode(image, *format, file))
-        throw std::runtime_error(kSaveFailed);  // the destructor discards the temporary file
-    if (!file.commit())
-        throw CannotCreate(fileName, file);
+    const ImageFileFormat format = RequiredFormat(fileName);
+    if (!IsVectorFormat(format)) {
+        WriteFileBytes(EncodeBitmap(image, format), fileName);
+        return;
+    }
+    const auto drawImage = [&image](QPaintDevice& device) {
+        QPainter painter(&device);
+        painter.drawImage(QRect(QPoint(0, 0), image.size()), image, image.rect());
+    };
+    WriteFileBytes(EncodeVector(drawImage, image.size(), format), fileName);
+}
+
+void WriteDrawingFile(const ChartDrawing& draw, const QSize& size, const QString& fileName)
+{
+    const ImageFileFormat format = RequiredFormat(fileName);
+    const QByteArray bytes = IsVectorFormat(format) ? EncodeVector(draw, size, format)
+                                                    : EncodeBitmap(RenderDrawing(draw, size), format);
+    WriteFileBytes(bytes, fileName);
 }
 
 }  // namespace zorvanta

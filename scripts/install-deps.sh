@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb x11-utils imagemagick xdotool openbox wmctrl
+  poppler-utils
   fonts-dejavu-core
   time
 )

@@ -144,12 +144,14 @@ INSTANTIATE_TEST_SUITE_P(
         ExtensionCase{"LastDotNamesUnknown", "chart.png.txt", std::nullopt},
         ExtensionCase{"NameIsOnlyAnExtension", ".png", ImageFileFormat::Png},
         ExtensionCase{"WindowsPath", "C:\\Users\\me\\Veicoli entranti.png", ImageFileFormat::Png},
-        ExtensionCase{"DottedFolderBackslash", "C:\\charts.png\\Veicoli", std::nullopt},
-        ExtensionCase{"DottedFolderSlash", "/home/me/charts.png/Veicoli", std::nullopt},
         ExtensionCase{"DottedFolderThenExtension", "/home/me/charts.gif/Veicoli.bmp",
                       ImageFileFormat::Bmp},
-        ExtensionCase{"DriveColonAfterDot", "chart.png:stream", std::nullopt},
         ExtensionCase{"DriveColonBeforeDot", "C:.png", ImageFileFormat::Png},
+        ExtensionCase{"Svg", "Veicoli.svg", ImageFileFormat::Svg},
+        ExtensionCase{"SvgUpperCase", "Veicoli.SVG", ImageFileFormat::Svg},
+        ExtensionCase{"Pdf", "Veicoli.pdf", ImageFileFormat::Pdf},
+        ExtensionCase{"PdfMixedCase", "Veicoli.PdF", ImageFileFormat::Pdf},
+        ExtensionCase{"CompressedSvgUnknown", "Veicoli.svgz", std::nullopt},
         ExtensionCase{"NoExtension", "Veicoli", std::nullopt},
         ExtensionCase{"TrailingDot", "Veicoli.", std::nullopt},
         ExtensionCase{"Unknown", "Veicoli.txt", std::nullopt},
@@ -158,6 +160,38 @@ INSTANTIATE_TEST_SUITE_P(
         ExtensionCase{"BlankInsideExtension", "Veicoli. png", std::nullopt},
         ExtensionCase{"Empty", "", std::nullopt}),
     [](const testing::TestParamInfo<ExtensionCase>& info) { return info.param.Name; });
+
+// --- Where the extension starts ----------------------------------------------------------
+
+// No table entry holds a separator, so a name whose last dot comes before a separator has
+// no known format either way; the extension itself shows whether the separator ends it.
+struct ExtensionTextCase {
+    const char* Name;
+    const char* FileName;
+    const char* Extension;
+};
+
+class FileNameExtensionTest : public testing::TestWithParam<ExtensionTextCase> {};
+
+TEST_P(FileNameExtensionTest, StartsAtTheLastDotBeforeNoSeparator)
+{
+    const ExtensionTextCase& row = GetParam();
+    EXPECT_EQ(FileNameExtension(QString::fromUtf8(row.FileName)), QString::fromUtf8(row.Extension))
+        << row.FileName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FileNameExtensionTest,
+    testing::Values(ExtensionTextCase{"Plain", "Veicoli.png", ".png"},
+                    ExtensionTextCase{"LastDot", "chart.png.txt", ".txt"},
+                    ExtensionTextCase{"TrailingDot", "Veicoli.", "."},
+                    ExtensionTextCase{"NoDot", "Veicoli", ""},
+                    ExtensionTextCase{"DottedFolderBackslash", "C:\\charts.png\\Veicoli", ""},
+                    ExtensionTextCase{"DottedFolderSlash", "/home/me/charts.png/Veicoli", ""},
+                    ExtensionTextCase{"DriveColonAfterDot", "chart.png:stream", ""},
+                    ExtensionTextCase{"SeparatorRightAfterDot", "charts.\\x", ""},
+                    ExtensionTextCase{"DriveColonBeforeDot", "C:.png", ".png"}),
+    [](const testing::TestParamInfo<ExtensionTextCase>& info) { return info.param.Name; });
 
 // --- Every format writes a file that decodes back ---------------------------------------
 
@@ -260,6 +294,36 @@ TEST_F(ImageExportTest, GifShowsTransparentPixelsAsWhite)
     EXPECT_EQ(decoded.pixel(20, 15), kBlueColour);
 }
 
+TEST_F(ImageExportTest, GifColourHalfwayBetweenTwoEntriesTakesTheEarlierOne)
+{
+    // The fixed palette's grey ramp runs 4, 12, 20, ...: each of these greys is as far from
+    // the entry below as from the entry above, and nothing else in the palette is nearer.
+    struct TieCase {
+        int Grey;
+        int Expected;
+    };
+    const TieCase cases[] = {{8, 4}, {16, 12}, {24, 20}};
+    QImage image = ManyColoursImage();
+    for (int i = 0; i < 3; ++i)
+        image.setPixel(2 + i, 78, qRgb(cases[i].Grey, cases[i].Grey, cases[i].Grey));
+    WriteImageFile(image, Path("tie.gif"));
+    const QImage decoded = Decode(Path("tie.gif")).Image;
+    ASSERT_EQ(decoded.size(), image.size());
+    for (int i = 0; i < 3; ++i) {
+        const int expected = cases[i].Expected;
+        EXPECT_EQ(decoded.pixel(2 + i, 78), qRgb(expected, expected, expected)) << "grey " << cases[i].Grey;
+    }
+}
+
+TEST_F(ImageExportTest, GifOfTheWidestSizeItsFormatHoldsSaves)
+{
+    QImage wide(65535, 2, QImage::Format_RGB32);
+    wide.fill(kWhite);
+    wide.setPixel(65534, 1, kRedColour);
+    WriteImageFile(wide, Path("wide.gif"));
+    EXPECT_EQ(Decode(Path("wide.gif")).Image, wide);
+}
+
 TEST_F(ImageExportTest, GifOfASingleColourDecodes)
 {
     QImage image(7, 3, QImage::Format_RGB32);
@@ -272,7 +336,8 @@ TEST_F(ImageExportTest, GifOfASingleColourDecodes)
 
 TEST_F(ImageExportTest, UnknownExtensionFailsAndCreatesNothing)
 {
-    for (const char* name : {"Veicoli.txt", "Veicoli", "Veicoli.", "Veicoli.png.bak"}) {
+    for (const char* name : {"Veicoli.txt", "Veicoli", "Veicoli.", "Veicoli.png.bak", "Veicoli.svgz",
+                             "Veicoli.ps", "Veicoli.pdf.txt"}) {
         EXPECT_EQ(ErrorOf(ChartLikeImage(), Path(name)), "Saving bitmap failed.") << name;
         EXPECT_TRUE(Entries().isEmpty()) << name;
     }
