@@ -1,14 +1,13 @@
 #include "Informazion.h"
 
+#include "AppIcon.h"
 #include "LogoArtwork.h"
 
 #include <QEnterEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -114,7 +113,7 @@ TInformazioni::TInformazioni(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Informazioni"));
     setWindowTitle(QStringLiteral("Informazioni"));
-    setWindowIcon(QIcon(QPixmap::fromImage(LogoImage(64, 2.0))));
+    setWindowIcon(ApplicationIcon());
     // Closing the main window must end the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     FillWith(this, Background);

@@ -12,6 +12,7 @@
 
 #include <exception>
 
+#include "AppIcon.h"
 #include "ChartBuilders.h"
 #include "ChartView.h"
 #include "CommandColumn.h"
@@ -57,6 +58,7 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
 {
     setObjectName(QStringLiteral("MenuGEN"));
     setWindowTitle(QStringLiteral("Kelbrum - Zorvanta"));
+    setWindowIcon(ApplicationIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     setPalette(colours);
