@@ -23,10 +23,10 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    // Painted at the device's own pixel count rather than enlarged from a smaller picture.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override
+    // `size` is in device pixels: painted at the device's own pixel count rather than
+    // enlarged from a smaller picture.
+    QPixmap scaledPixmap(const QSize& pixels, QIcon::Mode, QIcon::State, qreal scale) override
     {
-        const QSize pixels = size * scale;
         if (pixels.isEmpty())
             return {};
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libqcustomplot-dev libqcustomplot2.1-qt6
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -13,6 +13,7 @@ packages=(
   xvfb x11-utils imagemagick xdotool openbox wmctrl
   fonts-dejavu-core
   time
+  desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()
