@@ -1,16 +1,15 @@
 #include "Informazion.h"
 
+#include "AppIcon.h"
 #include "LogoArtwork.h"
 
 #include <QAction>
 #include <QEnterEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -116,7 +115,7 @@ TInformazioni::TInformazioni(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Informazioni"));
     setWindowTitle(QStringLiteral("Informazioni"));
-    setWindowIcon(QIcon(QPixmap::fromImage(LogoImage(64, 2.0))));
+    setWindowIcon(ApplicationIcon());
     // Closing the main window must end the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     FillWith(this, Background);

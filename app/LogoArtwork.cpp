@@ -41,6 +41,43 @@ QTransform RoadToCanvas()
     return transform;
 }
 
+QPainterPath BadgeOutline()
+{
+    QPainterPath badge;
+    badge.addEllipse(BadgeCentre, BadgeRadius, BadgeRadius);
+    return badge;
+}
+
+// The part of the road's own space that falls inside the badge. Every shape that could reach
+// past the badge is cut to it, so the artwork needs no clipping and stays whole in vector
+// formats that cannot clip.
+QPainterPath VisibleRoad()
+{
+    QPainterPath belowHorizon;
+    belowHorizon.addRect(QRectF(0.0, HorizonY, 512.0, 512.0 - HorizonY));
+    const QPainterPath onCanvas = BadgeOutline().intersected(belowHorizon).simplified();
+    return RoadToCanvas().inverted().map(onCanvas);
+}
+
+void FillWithin(QPainter& painter, const QPainterPath& shape, const QPainterPath& visible)
+{
+    painter.drawPath(shape.intersected(visible));
+}
+
+void FillWithin(QPainter& painter, const QRectF& shape, const QPainterPath& visible)
+{
+    QPainterPath path;
+    path.addRect(shape);
+    FillWithin(painter, path, visible);
+}
+
+QPainterPath RoundedRect(const QRectF& rect, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
 void PaintBadge(QPainter& painter)
 {
     QRadialGradient sky(QPointF(256.0, HorizonY), 300.0);
@@ -57,31 +94,35 @@ void PaintBadge(QPainter& painter)
     ground.setColorAt(0.0, QColor(0x2E, 0x2A, 0x26));
     ground.setColorAt(1.0, QColor(0x1C, 0x1C, 0x1C));
     painter.setBrush(ground);
-    painter.drawRect(QRectF(0.0, HorizonY, 512.0, 512.0 - HorizonY));
+    QPainterPath fields;
+    fields.addRect(QRectF(0.0, HorizonY, 512.0, 512.0 - HorizonY));
+    painter.drawPath(fields.intersected(BadgeOutline()));
 }
 
 void PaintRoad(QPainter& painter)
 {
+    const QPainterPath visible = VisibleRoad();
     QLinearGradient asphalt(0.0, 0.0, 0.0, RoadLength);
     asphalt.setColorAt(0.0, QColor(0x58, 0x58, 0x5C));
     asphalt.setColorAt(1.0, QColor(0x7A, 0x7A, 0x7E));
     painter.setPen(Qt::NoPen);
     painter.setBrush(asphalt);
-    painter.drawRect(QRectF(0.0, 0.0, RoadWidth, RoadLength));
+    FillWithin(painter, QRectF(0.0, 0.0, RoadWidth, RoadLength), visible);
 
     painter.setBrush(Qt::white);
     constexpr qreal EdgeLine = 7.0;
-    painter.drawRect(QRectF(6.0, 0.0, EdgeLine, RoadLength));
-    painter.drawRect(QRectF(RoadWidth - 6.0 - EdgeLine, 0.0, EdgeLine, RoadLength));
+    FillWithin(painter, QRectF(6.0, 0.0, EdgeLine, RoadLength), visible);
+    FillWithin(painter, QRectF(RoadWidth - 6.0 - EdgeLine, 0.0, EdgeLine, RoadLength), visible);
 
     constexpr qreal Dash = 70.0;
     constexpr qreal Gap = 50.0;
     for (qreal y = 10.0; y < RoadLength; y += Dash + Gap)
-        painter.drawRect(QRectF(LaneWidth - 3.5, y, 7.0, std::min(Dash, RoadLength - y)));
+        FillWithin(painter, QRectF(LaneWidth - 3.5, y, 7.0, std::min(Dash, RoadLength - y)), visible);
 }
 
-// One vehicle seen from above, its front towards the horizon, centred on the origin.
-void PaintVehicle(QPainter& painter, const QColor& body)
+// One vehicle seen from above, its front towards the horizon, centred on the origin; its
+// shadow, wheels and brake-light glow are cut to `visible`, given in the same coordinates.
+void PaintVehicle(QPainter& painter, const QColor& body, const QPainterPath& visible)
 {
     constexpr qreal W = 80.0;
     constexpr qreal L = 150.0;
@@ -89,12 +130,12 @@ void PaintVehicle(QPainter& painter, const QColor& body)
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
-    painter.drawRoundedRect(outline.translated(5.0, 8.0).adjusted(-3, -3, 3, 3), 24.0, 24.0);
+    FillWithin(painter, RoundedRect(outline.translated(5.0, 8.0).adjusted(-3, -3, 3, 3), 24.0), visible);
 
     painter.setBrush(QColor(0x15, 0x15, 0x15));
     for (const qreal y : {-48.0, 46.0})
         for (const qreal x : {-W / 2.0 - 4.0, W / 2.0 - 8.0})
-            painter.drawRoundedRect(QRectF(x, y - 15.0, 12.0, 30.0), 4.0, 4.0);
+            FillWithin(painter, RoundedRect(QRectF(x, y - 15.0, 12.0, 30.0), 4.0), visible);
 
     QLinearGradient shade(-W / 2.0, 0.0, W / 2.0, 0.0);
     shade.setColorAt(0.0, body.darker(135));
@@ -134,7 +175,9 @@ void PaintVehicle(QPainter& painter, const QColor& body)
         glow.setColorAt(0.0, QColor(0xFF, 0x40, 0x30, 150));
         glow.setColorAt(1.0, QColor(0xFF, 0x40, 0x30, 0));
         painter.setBrush(glow);
-        painter.drawEllipse(lamp.center(), 22.0, 22.0);
+        QPainterPath halo;
+        halo.addEllipse(lamp.center(), 22.0, 22.0);
+        FillWithin(painter, halo, visible);
         painter.setBrush(QColor(0xFF, 0x3B, 0x30));
         painter.drawRoundedRect(lamp, 3.0, 3.0);
         painter.setBrush(QColor(0xFF, 0xC8, 0xB0));
@@ -144,6 +187,7 @@ void PaintVehicle(QPainter& painter, const QColor& body)
 
 void PaintTraffic(QPainter& painter)
 {
+    const QPainterPath visible = VisibleRoad();
     // Each lane is a queue of three, the right lane a little behind the left one.
     constexpr std::array<qreal, 3> LeftLane = {120.0, 350.0, 580.0};
     constexpr qreal RightLaneLag = 90.0;
@@ -151,8 +195,9 @@ void PaintTraffic(QPainter& painter)
         for (const auto& [x, lag] : {std::pair{LaneWidth / 2.0, 0.0},
                                      std::pair{LaneWidth * 1.5, RightLaneLag}}) {
             painter.save();
-            painter.translate(x, LeftLane[i] + lag);
-            PaintVehicle(painter, VehicleColours[i]);
+            const QPointF centre(x, LeftLane[i] + lag);
+            painter.translate(centre);
+            PaintVehicle(painter, VehicleColours[i], visible.translated(-centre));
             painter.restore();
         }
     }
@@ -172,9 +217,8 @@ void PaintLogo(QPainter& painter, const QRectF& target)
     painter.scale(side / LogoCanvasSide, side / LogoCanvasSide);
     painter.translate(-LogoCanvasSide / 2.0, -LogoCanvasSide / 2.0);
 
-    QPainterPath badge;
-    badge.addEllipse(BadgeCentre, BadgeRadius, BadgeRadius);
-    painter.setClipPath(badge);
+    // The clip only smooths the cut edges on raster devices; the shapes are cut already.
+    painter.setClipPath(BadgeOutline());
     PaintBadge(painter);
 
     painter.save();

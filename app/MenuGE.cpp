@@ -17,6 +17,7 @@
 #include <exception>
 #include <utility>
 
+#include "AppIcon.h"
 #include "ChartBuilders.h"
 #include "ChartReadouts.h"
 #include "ChartView.h"
@@ -66,6 +67,7 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
 {
     setObjectName(QStringLiteral("MenuGEN"));
     setWindowTitle(QStringLiteral("Kelbrum - Zorvanta"));
+    setWindowIcon(ApplicationIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     setPalette(colours);

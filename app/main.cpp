@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     // Fractional display scales (125 %, 150 %) are used as they are, so the vector icons stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANTA_APP_ID));
 
     // Read once: a change of the regional settings takes effect at the next start.
     const char decimalSeparator = zorvanta::DecimalSeparatorFromLocale(QLocale::system());

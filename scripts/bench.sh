@@ -9,7 +9,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DZORVANTA_BUILD_BENCHMARKS=ON -DZORVANTA_BUILD_TESTS=OFF
 programs=(bench_model bench_charts bench_export bench_process bench_startup bench_hover)
-cmake --build build/bench -j "$(nproc)" --target "${programs[@]}"
+comparison=(bench_main_job bench_bare_charts)
+cmake --build build/bench -j "$(nproc)" --target "${programs[@]}" "${comparison[@]}"
 
 for program in "${programs[@]}"; do
   echo "== $program"
@@ -20,3 +21,8 @@ for program in "${programs[@]}"; do
     "build/bench/bench/$program" "$@"
   fi
 done
+
+echo "== start-up comparison (the main job against bare Qt + QCustomPlot)"
+if [[ -x /usr/bin/time ]]; then
+  bash bench/compare_startup.sh build/bench/bench
+fi

@@ -14,6 +14,7 @@ packages=(
   poppler-utils
   fonts-dejavu-core
   time
+  desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()
