@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "ApplicationLook.h"
 #include "Informazion.h"
 #include "LocaleSettings.h"
 #include "MenuGE.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     // Fractional display scales (125 %, 150 %) are used as they are, so the vector icons stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    zorvanta::ApplyApplicationLook(application);
 
     // Read once: a change of the regional settings takes effect at the next start.
     const char decimalSeparator = zorvanta::DecimalSeparatorFromLocale(QLocale::system());
