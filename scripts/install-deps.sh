@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb x11-utils imagemagick xdotool openbox wmctrl
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   time
 )
 
