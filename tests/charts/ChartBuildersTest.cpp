@@ -364,15 +364,28 @@ double PixelOf(double value, const AxisSpan& span, int width)
 
 TEST(AutomaticAxisSpans, KeepTwoBarWidthsAtEachEndOfABarChart)
 {
-    for (int width : {300, 586, 1200}) {
-        const ChartContents contents = EnteringChartContents(kDefaults.Inputs, kDefaults.Results);
-        const AxisSpans spans = AutomaticAxisSpans(contents, width);
-        // The capacity line runs from 0 to 13 and the bars from 0.5 to 13.
-        const double margin = 2.0 * BarWidthPixels(width, 11);
-        EXPECT_NEAR(PixelOf(0.0, spans.X, width), margin, 1e-6) << width;
-        EXPECT_NEAR(PixelOf(13, spans.X, width), width - margin, 1e-6) << width;
-        EXPECT_EQ(spans.Y.Lower, 0.0);
-        EXPECT_EQ(spans.Y.Upper, 2000.0);
+    // The data's extent on the bottom axis (bars and capacity line) and the larger bar count.
+    const struct {
+        QueueInputs Inputs;
+        double First;
+        double Last;
+        double Bars;
+    } rows[] = {
+        {{800, 2000, 1000, 2}, 0.0, 13.0, 11},
+        {{800, 900, 1000, 2}, 0.0, 2.0, 2},    // one blue bar, two red ones
+        {{1000, 1500, 1200, 1}, 0.0, 4.0, 3},  // blue bars 0.5, 3, 4; the line ends at 3.5
+    };
+    for (const auto& row : rows) {
+        for (int width : {300, 586, 1200}) {
+            SCOPED_TRACE(::testing::Message() << row.Inputs.PeakFlow << "/" << row.Inputs.Duration << " at " << width);
+            const ChartContents contents = EnteringChartContents(row.Inputs, ComputeQueue(row.Inputs));
+            ASSERT_EQ(MaxBarCount(contents), row.Bars);
+            const AxisSpans spans = AutomaticAxisSpans(contents, width);
+            const double margin = 2.0 * BarWidthPixels(width, row.Bars);
+            EXPECT_NEAR(PixelOf(row.First, spans.X, width), margin, 1e-6);
+            EXPECT_NEAR(PixelOf(row.Last, spans.X, width), width - margin, 1e-6);
+            EXPECT_EQ(spans.Y.Lower, 0.0);
+        }
     }
 }
 
