@@ -56,6 +56,8 @@ const QueueCase kMinusInfiniteEnd{"MinusInfiniteEnd", {800, 700, 800, 2}, {2200,
 const QueueCase kNaNEnd{"NaNEnd", {800, 800, 800, 0}, {800, 800, 0, 1, 1, kNaN, 0, kNaN, kNaN}};
 // A negative duration puts after-peak hours at and below 0, on both sides of the 0.5 bar.
 const QueueCase kNegativeDuration{"NegativeDuration", {800, 600, 1000, -10}, {-5200, -9200, 4000, 1, -9, 11, -20000, 40000, 20000}};
+// Peak time -1 and end time 3: the first after-peak bar stands exactly at hour 0, before the 0.5 bar.
+const QueueCase kBarAtHourZero{"BarAtHourZero", {800, 600, 1000, -2}, ComputeQueue({800, 600, 1000, -2})};
 
 TEST(RoundHalfEven, RoundsToNearestWithTiesToEvenAndNonFiniteToZero)
 {
@@ -242,7 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
         EnteringRow{kMinusInfiniteEnd, Bars({0.5}, 800), Bars({1, 2}, 700), {{-kInf, 800}, {0, 800}}},
         EnteringRow{kNaNEnd, Bars({0.5}, 800), {}, {{kNaN, 800}, {0, 800}}},
         EnteringRow{kNegativeDuration, Bars(Join(Join(Hours(-8, 0), {0.5}), Hours(1, 11)), 800), {},
-                    {{0, 1000}, {11, 1000}}}),
+                    {{0, 1000}, {11, 1000}}},
+        EnteringRow{kBarAtHourZero, Bars({0, 0.5, 1, 2, 3}, 800), {}, {{0, 1000}, {3, 1000}}}),
     [](const testing::TestParamInfo<EnteringRow>& info) { return std::string(info.param.Case.Name); });
 
 // Bars past 2^31 hours stand at their true hours: no 32-bit truncation of the loop bounds,
