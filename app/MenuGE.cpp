@@ -148,8 +148,10 @@ QSplitter* TMenuGEN::CreateCharts()
     chart1_->setObjectName(QStringLiteral("Chart1"));
     chart2_ = new ChartView;
     chart2_->setObjectName(QStringLiteral("Chart2"));
-    for (ChartView* chart : {chart1_, chart2_})
+    for (ChartView* chart : {chart1_, chart2_}) {
         chart->setFocusPolicy(Qt::NoFocus);
+        chart->SetDecimalSeparator(decimalSeparator_);
+    }
     chart1_->SetContents(InitialCumulativeChartContents());
     chart2_->SetContents(InitialEnteringChartContents());
 

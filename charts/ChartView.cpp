@@ -38,6 +38,13 @@ void ChartView::SetContents(const ChartContents& contents)
 
 const ChartContents& ChartView::Contents() const { return plot_->Contents(); }
 
+void ChartView::SetDecimalSeparator(char separator)
+{
+    decimalSeparator_ = separator;
+    plot_->SetDecimalSeparator(separator);
+    update();
+}
+
 QImage ChartView::RenderImage()
 {
     QImage image(size(), QImage::Format_RGB32);

@@ -25,6 +25,8 @@ public:
     /// Replaces everything the chart shows; the axes become automatic again.
     void SetContents(const ChartContents& contents);
     const ChartContents& Contents() const;
+    /// The decimal separator of the axes' tick labels ("." until set).
+    void SetDecimalSeparator(char separator);
 
     /// The chart drawn anew at its logical size, one pixel per unit, over opaque white.
     QImage RenderImage();
@@ -56,6 +58,7 @@ private:
     void ZoomTo(QPoint from, QPoint to);
 
     ChartPlot* plot_;  ///< hidden child that draws on this widget's behalf
+    char decimalSeparator_ = '.';
     Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint pressPos_;      ///< where the drag began [pixels]
     QPoint dragPos_;       ///< where the drag is now [pixels]
