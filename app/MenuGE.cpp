@@ -292,6 +292,18 @@ void TMenuGEN::showEvent(QShowEvent* event)
 void TMenuGEN::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    RecentreForFrame();
+}
+
+void TMenuGEN::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The first paint follows the window manager's framing, which moves nothing Qt reports.
+    RecentreForFrame();
+}
+
+void TMenuGEN::RecentreForFrame()
+{
     // Some window managers add the frame only after the first show: centre again, once, when
     // the frame the placement counted with turns out different.
     if (!placed_ || frameChecked_ || windowHandle() == nullptr)

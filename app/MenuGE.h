@@ -61,6 +61,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* CreateCommandColumn();
@@ -71,6 +72,7 @@ private:
     std::optional<QString> RunSaveDialog();
     void RunCommand(const std::function<void()>& command);
     void CentreOnScreen();
+    void RecentreForFrame();
 
     char decimalSeparator_;
     bool placed_ = false;
