@@ -15,11 +15,11 @@ namespace zorvanta {
 namespace {
 
 // Longer runs without a blank (a field holding thousands of characters) get break opportunities.
-constexpr int kLongestUnbrokenRun = 40;
+constexpr qsizetype kLongestUnbrokenRun = 40;
 constexpr QChar kZeroWidthSpace(0x200B);
 
-// The critical box, never wider than the work area: Qt's box may take the whole screen width
-// and then its frame reaches past the edges.
+// The critical box, never larger than the work area: Qt's box may take the whole screen width,
+// its frame then reaching past the edges, and grows as tall as its text.
 class ErrorBox : public QMessageBox {
 public:
     ErrorBox(QWidget* parent, const QString& text)
@@ -107,7 +107,7 @@ QString BreakableText(const QString& text)
 {
     QString result;
     result.reserve(text.size() * 2);
-    int run = 0;
+    qsizetype run = 0;  // characters since the last blank
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar character = text[i];
         result += character;
