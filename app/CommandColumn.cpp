@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 #include "CommandIcon.h"
 
 namespace zorvanta {
@@ -44,6 +46,8 @@ QLineEdit* AddInputField(QWidget* column, const InputFieldLayout& layout)
     auto* edit = new QLineEdit(layout.Text, column);
     edit->setObjectName(layout.Stem + QStringLiteral("_TXT"));
     edit->setGeometry(QRect(layout.Position, layout.Size));
+    // No length limit of its own (Qt's default is 32767): the text is judged only by Process.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     QFont font = edit->font();
     font.setPixelSize(kFieldFontPixels);
     edit->setFont(font);

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <array>
 
 namespace zorvanta {
@@ -155,6 +156,12 @@ TInformazioni::TInformazioni(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(hide, &QAction::triggered, this, &TInformazioni::Annulla_BTNClick);
 
     resize(ClientWidth, ClientHeight);
+    // Never smaller than its contents: the logo and the widest line keep their room, and the
+    // rows with the button band keep the designed height.
+    int widest = 256;
+    for (const QLabel* label : {tagline_, version_, makerLine1_, makerLine2_})
+        widest = std::max(widest, label->sizeHint().width());
+    setMinimumSize(std::min(widest, ClientWidth), ClientHeight);
     DockRows();
 }
 

@@ -43,6 +43,10 @@ constexpr int kChartMargin = 5;
 constexpr int kEnteringChartHeight = 261;
 constexpr int kSplitterWidth = 8;
 constexpr int kSplitterMinimum = 20;
+// The command column ends with the Information icon's caption (480 + 41 + 19).
+constexpr int kCommandColumnHeight = 540;
+// The smallest chart width that still shows its axes and a few bars.
+constexpr int kMinimumChartWidth = 200;
 
 std::int32_t ReadWholeNumber(const QLineEdit& edit)
 {
@@ -73,6 +77,8 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
     resize(kClientSize);
+    // Never so small that the command column or the results table is cut off.
+    setMinimumSize(kCommandColumnWidth + kMinimumChartWidth + 2 * kChartMargin, kCommandColumnHeight);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,8 +87,6 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     layout->addWidget(CreateCharts(), 1);
     CreateCommandActions();
     DescribeForAccessibility();
-    for (ChartView* chart : {chart1_, chart2_})
-        chart->SetDecimalSeparator(decimalSeparator_);
 
     saveDialog1_ = new SaveFileDialog(this);
     saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
@@ -218,9 +222,10 @@ QSplitter* TMenuGEN::CreateCharts()
     chart1_->setObjectName(QStringLiteral("Chart1"));
     chart2_ = new ChartView;
     chart2_->setObjectName(QStringLiteral("Chart2"));
-    for (ChartView* chart : {chart1_, chart2_})
+    for (ChartView* chart : {chart1_, chart2_}) {
         chart->setFocusPolicy(Qt::NoFocus);
-    // "Save image..." in a chart's menu is that chart's Save command.
+        chart->SetDecimalSeparator(decimalSeparator_);
+    }
     chart1_->SetContents(InitialCumulativeChartContents());
     chart2_->SetContents(InitialEnteringChartContents());
 
@@ -397,13 +402,46 @@ void TMenuGEN::showEvent(QShowEvent* event)
     if (placed_)
         return;
     placed_ = true;
+    CentreOnScreen();
+}
+
+void TMenuGEN::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    RecentreForFrame();
+}
+
+void TMenuGEN::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The first paint follows the window manager's framing, which moves nothing Qt reports.
+    RecentreForFrame();
+}
+
+void TMenuGEN::RecentreForFrame()
+{
+    // Some window managers add the frame only after the first show: centre again, once, when
+    // the frame the placement counted with turns out different.
+    if (!placed_ || frameChecked_ || windowHandle() == nullptr)
+        return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        return;
+    frameChecked_ = true;
+    if (frame != placedFrame_)
+        CentreOnScreen();
+}
+
+void TMenuGEN::CentreOnScreen()
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
     // The whole window, frame included, goes to the middle of the work area; a frame
     // not known yet (before the window manager has decorated it) counts as none.
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    const QSize outer = size().grownBy(frame);
+    placedFrame_ = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    frameChecked_ = frameChecked_ || !placedFrame_.isNull();
+    const QSize outer = size().grownBy(placedFrame_);
     move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen->availableGeometry()).topLeft());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -65,6 +66,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* CreateCommandColumn();
@@ -81,9 +84,13 @@ private:
     void SaveChart(ChartView& chart, const QString& proposedName);
     std::optional<QString> RunSaveDialog();
     void RunCommand(const std::function<void()>& command);
+    void CentreOnScreen();
+    void RecentreForFrame();
 
     char decimalSeparator_;
     bool placed_ = false;
+    bool frameChecked_ = false;  ///< the placement has seen the window manager's real frame
+    QMargins placedFrame_;       ///< the frame the placement counted with
     ErrorReporter errorReporter_;
     SaveFileChooser saveFileChooser_;
     QPointer<TInformazioni> informationWindow_;

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QProxyStyle>
 
 namespace zorvanta {
 
@@ -10,6 +11,21 @@ namespace {
 constexpr int kRowCount = 9;
 constexpr int kColumnCount = 2;
 constexpr int kColumnWidth = 100;
+constexpr int kValueColumn = 1;
+
+// The style's text padding of a cell, narrowed from three pixels to one at each side, so that
+// every row label ("Vehicles in queue" is the widest) shows whole in its 100-unit column.
+class CellStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin && qobject_cast<const ResultsTable*>(widget) != nullptr)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -28,6 +44,13 @@ ResultsTable::ResultsTable(QWidget* parent) : QTableWidget(kRowCount, kColumnCou
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
+    auto* cellStyle = new CellStyle(style()->name());
+    cellStyle->setParent(this);
+    setStyle(cellStyle);
+    // A long value keeps its leading characters and ends in an ellipsis; wrapping would break it at
+    // its decimal separator and leave a single digit in view.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -52,6 +75,9 @@ void ResultsTable::WriteCell(int row, int column, const QString& text)
     if (editor != nullptr)
         QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     item(row, column)->setText(text);
+    // A value may be wider than its cell; its whole text is a pointer's rest away.
+    if (column == kValueColumn)
+        item(row, column)->setToolTip(text);
     // The grid shows an editor on its current cell while it has the focus; reopen it on the new text.
     if (editor != nullptr && hasFocus() && currentIndex() == index)
         edit(index);
@@ -60,6 +86,15 @@ void ResultsTable::WriteCell(int row, int column, const QString& text)
 QString ResultsTable::CellText(int row, int column) const
 {
     return item(row, column)->text();
+}
+
+void ResultsTable::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // Whichever way a cell becomes current (a click, a key, or the focus arriving by Tab), its
+    // whole row is the selection, so the row is highlighted and not only the editor's text.
+    if (current.isValid() && !selectionModel()->isRowSelected(current.row(), current.parent()))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTableWidget::currentChanged(current, previous);
 }
 
 QModelIndex ResultsTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

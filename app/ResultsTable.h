@@ -13,6 +13,7 @@ public:
     explicit ResultsTable(QWidget* parent = nullptr);
 
     /// Writes a cell as the program's own value; an editor open on it loses its unsaved text.
+    /// A value cell (column 1) also shows its whole text as its tooltip.
     void WriteCell(int row, int column, const QString& text);
     /// The text the cell holds (not an open editor's unsaved text).
     QString CellText(int row, int column) const;
@@ -23,6 +24,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

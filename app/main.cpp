@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "ApplicationLook.h"
 #include "Informazion.h"
 #include "LocaleSettings.h"
 #include "MenuGE.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     // Fractional display scales (125 %, 150 %) are used as they are, so the vector icons stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    zorvanta::ApplyApplicationLook(application);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANTA_APP_ID));
 

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ApplicationLook.h"
+
 namespace zorvanta::bench {
 
 /// Runs the benchmarks that `registerBenchmarks` adds inside one offscreen QApplication.
@@ -17,6 +19,7 @@ inline int RunOffscreenBenchmarks(int argc, char** argv, void (*registerBenchmar
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication application(argc, argv);
+    ApplyApplicationLook(application);  // the figures are for the look users see
     registerBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

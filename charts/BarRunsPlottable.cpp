@@ -49,7 +49,7 @@ void BarRunsPlottable::draw(QCPPainter* painter)
         return;
     // The width follows the plot's current length, so it is recomputed at every drawing. A rule
     // width of 0 (very many bars on a narrow plot) still draws one pixel, so no bar vanishes.
-    const int barWidth = std::max(1, BarWidthPixels(mKeyAxis->axisRect()->width(), maxBarCount_));
+    const int barWidth = DrawnBarWidthPixels(mKeyAxis->axisRect()->width(), maxBarCount_);
     painter->setPen(Qt::NoPen);
     painter->setBrush(mBrush);
     for (const BarRun& run : runs_)

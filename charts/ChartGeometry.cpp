@@ -90,6 +90,11 @@ int BarWidthPixels(int plotLength, double maxBarCount)
     return pixels % 2 != 0 ? pixels + 1 : pixels;
 }
 
+int DrawnBarWidthPixels(int plotLength, double maxBarCount)
+{
+    return std::max(1, BarWidthPixels(plotLength, maxBarCount));
+}
+
 namespace {
 
 // Far beyond any queue, and small enough that spans and margins stay finite.
@@ -144,9 +149,13 @@ AxisSpans AutomaticAxisSpans(const ChartContents& contents, int plotWidth)
     }
     AxisSpans spans{ToSpan(x), ToSpan(y)};
     if (hasBars && plotWidth > 0) {
-        // Two bar widths at each end keep the outermost bars inside the plot. With very few
-        // bars that would leave no room for the data, so the margins take at most half the plot.
-        const double margin = std::min(2.0 * BarWidthPixels(plotWidth, MaxBarCount(contents)), plotWidth / 4.0);
+        // Two bar widths at each end keep the outermost bars inside the plot, clear of the axis
+        // lines drawn over the plot's edges; one-pixel bars of very many hours keep two pixels.
+        double margin = 2.0 * DrawnBarWidthPixels(plotWidth, MaxBarCount(contents));
+        // A single bar is as wide as a quarter of the plot, so two widths at each end would leave
+        // the data no room: the data then takes the middle half of the plot, a quarter at each end.
+        if (!(plotWidth - 2.0 * margin > 0.0))
+            margin = plotWidth / 4.0;
         const double extra = (spans.X.Upper - spans.X.Lower) * margin / (plotWidth - 2.0 * margin);
         spans.X = {spans.X.Lower - extra, spans.X.Upper + extra};
     }

@@ -34,6 +34,8 @@ std::optional<ChartPoint> DrawnLinePoint(ChartPoint point);
 /// Common bar width [pixels]: plotLength / (maxBarCount + 1) / 2, rounded, raised by 1 when odd.
 /// May be 0 for very many bars; the drawing then still uses one pixel.
 int BarWidthPixels(int plotLength, double maxBarCount);
+/// The width bars are drawn with [pixels]: the common width, but never less than one pixel.
+int DrawnBarWidthPixels(int plotLength, double maxBarCount);
 
 /// A closed axis interval [axis units].
 struct AxisSpan {
@@ -48,7 +50,8 @@ struct AxisSpans {
 
 /// The automatic axes for a plot of plotWidth pixels: each axis runs exactly from the
 /// smallest to the largest value the series hold. Bar charts include 0 on the left axis and
-/// keep two bar widths at each end of the bottom axis. Coordinates that are infinite or NaN
+/// keep two bar widths at each end of the bottom axis (a quarter of the plot where two widths
+/// would leave the data no room, as with a single bar). Coordinates that are infinite or NaN
 /// are left out: they cannot be placed on an axis. The spans are always finite and non-empty.
 AxisSpans AutomaticAxisSpans(const ChartContents& contents, int plotWidth);
 

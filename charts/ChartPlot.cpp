@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "AxisTicker.h"
 #include "BarRunsPlottable.h"
 
 namespace zorvanta {
@@ -20,6 +21,13 @@ ChartPlot::ChartPlot(QWidget* parent) : QCustomPlot(parent), plotRect_(axisRect(
     setBackground(Qt::white);
     xAxis->setLabel(QStringLiteral("Tempo"));
     yAxis->setLabel(QStringLiteral("Veicoli"));
+    // One notation in every locale, in the program's decimal separator, distinct at every zoom.
+    for (QCPAxis* axis : {xAxis, yAxis}) {
+        auto ticker = QSharedPointer<AxisTicker>::create(axis);
+        tickers_.push_back(ticker);
+        axis->setTicker(ticker);
+        axis->setNumberFormat(QStringLiteral("g"));  // the labels bring their own powers of ten
+    }
 
     title_ = new QCPTextElement(this);
     QFont titleFont = font();
@@ -46,6 +54,12 @@ ChartPlot::ChartPlot(QWidget* parent) : QCustomPlot(parent), plotRect_(axisRect(
     legendColumn_->setRowStretchFactor(1, 1.0);
 
     ShowContents({});
+}
+
+void ChartPlot::SetDecimalSeparator(char separator)
+{
+    for (const QSharedPointer<AxisTicker>& ticker : tickers_)
+        ticker->SetDecimalSeparator(separator);
 }
 
 void ChartPlot::ShowContents(const ChartContents& contents)
@@ -146,6 +160,9 @@ void ChartPlot::Paint(QCPPainter* painter, const QSize& size)
 {
     setViewport(QRect(QPoint(0, 0), size));
     painter->setMode(QCPPainter::pmNoCaching);  // no cached label pixmaps: screen and export draw alike
+    // The number of ticks follows the plot's length, which follows the labels: lay out once
+    // more, so that every drawing ends in the same layout whatever was drawn before.
+    updateLayout();
     draw(painter);  // lays out first
 }
 

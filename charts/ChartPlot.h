@@ -7,6 +7,8 @@
 
 namespace zorvanta {
 
+class AxisTicker;
+
 /// The QCustomPlot behind a ChartView: turns a ChartContents into title, legend and
 /// plottables, and keeps the axes automatic until a range is fixed. Never shown itself:
 /// the view paints it, so the screen and exported images share one drawing.
@@ -17,6 +19,9 @@ public:
     /// Replaces title, legend and series; the axes become automatic.
     void ShowContents(const ChartContents& contents);
     const ChartContents& Contents() const { return contents_; }
+
+    /// The decimal separator of the axes' tick labels.
+    void SetDecimalSeparator(char separator);
 
     void SetAutomatic(bool automatic) { automatic_ = automatic; }
     bool IsAutomatic() const { return automatic_; }
@@ -51,6 +56,7 @@ private:
     QCPTextElement* title_;       ///< in the layout only while the title is not empty
     QCPLayoutGrid* body_;         ///< the plot and, at its right, the legend column
     QCPLayoutGrid* legendColumn_; ///< in the body only while the legend is visible
+    QVector<QSharedPointer<AxisTicker>> tickers_;  ///< bottom and left axis
 };
 
 }  // namespace zorvanta

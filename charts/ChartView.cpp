@@ -57,6 +57,7 @@ void ChartView::SetReadoutSource(ReadoutSource source)
 void ChartView::SetDecimalSeparator(char separator)
 {
     decimalSeparator_ = separator;
+    plot_->SetDecimalSeparator(separator);
     InvalidatePicture();
     if (pointer_)
         HoverAt(*pointer_);

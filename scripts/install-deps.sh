@@ -12,7 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb x11-utils imagemagick xdotool openbox wmctrl
   poppler-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   time
   desktop-file-utils appstream file dpkg-dev
 )

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -88,6 +89,47 @@ TEST(ShowErrorBoxTest, ShowsMarkupTypedByTheUserAsPlainText)
 
     EXPECT_EQ(seen.Format, Qt::PlainText);
     EXPECT_EQ(seen.Text, "'<b>1</b>' is not a valid integer value.");
+}
+
+QString WithoutBreaks(QString text) { return text.remove(QChar(0x200B)); }
+
+TEST(BreakableTextTest, KeepsEveryCharacterAndBreaksOnlyLongRuns)
+{
+    const QString shortWords = QStringLiteral("'12a' is not a valid integer value.");
+    EXPECT_EQ(BreakableText(shortWords), shortWords);
+
+    // A run of letters with a character outside the basic plane inside it.
+    const QString longRun = QString(60, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x9A\x97") + QString(60, 'y');
+    const QString broken = BreakableText(QStringLiteral("a ") + longRun + QStringLiteral(" b"));
+    EXPECT_EQ(WithoutBreaks(broken), QStringLiteral("a ") + longRun + QStringLiteral(" b"));
+    EXPECT_GT(broken.count(QChar(0x200B)), 40);
+    for (qsizetype i = 0; i + 1 < broken.size(); ++i)
+        EXPECT_FALSE(broken[i].isHighSurrogate() && !broken[i + 1].isLowSurrogate()) << "split pair at " << i;
+}
+
+TEST(ShowErrorBoxTest, AMessageOfThousandsOfCharactersWrapsWithinTheScreenAndKeepsOkVisible)
+{
+    const QString message = QStringLiteral("'") + QString(5000, QLatin1Char('7')) + QStringLiteral("' is not a valid integer value.");
+    QRect boxFrame;
+    QRect okButton;
+    QRect screen;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        screen = box->screen()->availableGeometry();
+        boxFrame = box->frameGeometry();
+        QAbstractButton* ok = box->buttons().front();
+        okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+        text = box->text();
+        ok->click();
+    });
+    ShowErrorBox(nullptr, message);
+
+    EXPECT_TRUE(screen.contains(boxFrame)) << "box " << boxFrame.width() << "x" << boxFrame.height();
+    EXPECT_TRUE(screen.contains(okButton));
+    EXPECT_TRUE(boxFrame.contains(okButton));
+    EXPECT_EQ(WithoutBreaks(text), message);
 }
 
 }  // namespace

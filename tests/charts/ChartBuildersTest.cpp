@@ -56,6 +56,8 @@ const QueueCase kMinusInfiniteEnd{"MinusInfiniteEnd", {800, 700, 800, 2}, {2200,
 const QueueCase kNaNEnd{"NaNEnd", {800, 800, 800, 0}, {800, 800, 0, 1, 1, kNaN, 0, kNaN, kNaN}};
 // A negative duration puts after-peak hours at and below 0, on both sides of the 0.5 bar.
 const QueueCase kNegativeDuration{"NegativeDuration", {800, 600, 1000, -10}, {-5200, -9200, 4000, 1, -9, 11, -20000, 40000, 20000}};
+// Peak time -1 and end time 3: the first after-peak bar stands exactly at hour 0, before the 0.5 bar.
+const QueueCase kBarAtHourZero{"BarAtHourZero", {800, 600, 1000, -2}, ComputeQueue({800, 600, 1000, -2})};
 
 TEST(RoundHalfEven, RoundsToNearestWithTiesToEvenAndNonFiniteToZero)
 {
@@ -242,7 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
         EnteringRow{kMinusInfiniteEnd, Bars({0.5}, 800), Bars({1, 2}, 700), {{-kInf, 800}, {0, 800}}},
         EnteringRow{kNaNEnd, Bars({0.5}, 800), {}, {{kNaN, 800}, {0, 800}}},
         EnteringRow{kNegativeDuration, Bars(Join(Join(Hours(-8, 0), {0.5}), Hours(1, 11)), 800), {},
-                    {{0, 1000}, {11, 1000}}}),
+                    {{0, 1000}, {11, 1000}}},
+        EnteringRow{kBarAtHourZero, Bars({0, 0.5, 1, 2, 3}, 800), {}, {{0, 1000}, {3, 1000}}}),
     [](const testing::TestParamInfo<EnteringRow>& info) { return std::string(info.param.Case.Name); });
 
 // Bars past 2^31 hours stand at their true hours: no 32-bit truncation of the loop bounds,
@@ -364,15 +367,28 @@ double PixelOf(double value, const AxisSpan& span, int width)
 
 TEST(AutomaticAxisSpans, KeepTwoBarWidthsAtEachEndOfABarChart)
 {
-    for (int width : {300, 586, 1200}) {
-        const ChartContents contents = EnteringChartContents(kDefaults.Inputs, kDefaults.Results);
-        const AxisSpans spans = AutomaticAxisSpans(contents, width);
-        // The capacity line runs from 0 to 13 and the bars from 0.5 to 13.
-        const double margin = 2.0 * BarWidthPixels(width, 11);
-        EXPECT_NEAR(PixelOf(0.0, spans.X, width), margin, 1e-6) << width;
-        EXPECT_NEAR(PixelOf(13, spans.X, width), width - margin, 1e-6) << width;
-        EXPECT_EQ(spans.Y.Lower, 0.0);
-        EXPECT_EQ(spans.Y.Upper, 2000.0);
+    // The data's extent on the bottom axis (bars and capacity line) and the larger bar count.
+    const struct {
+        QueueInputs Inputs;
+        double First;
+        double Last;
+        double Bars;
+    } rows[] = {
+        {{800, 2000, 1000, 2}, 0.0, 13.0, 11},
+        {{800, 900, 1000, 2}, 0.0, 2.0, 2},    // one blue bar, two red ones
+        {{1000, 1500, 1200, 1}, 0.0, 4.0, 3},  // blue bars 0.5, 3, 4; the line ends at 3.5
+    };
+    for (const auto& row : rows) {
+        for (int width : {300, 586, 1200}) {
+            SCOPED_TRACE(::testing::Message() << row.Inputs.PeakFlow << "/" << row.Inputs.Duration << " at " << width);
+            const ChartContents contents = EnteringChartContents(row.Inputs, ComputeQueue(row.Inputs));
+            ASSERT_EQ(MaxBarCount(contents), row.Bars);
+            const AxisSpans spans = AutomaticAxisSpans(contents, width);
+            const double margin = 2.0 * BarWidthPixels(width, row.Bars);
+            EXPECT_NEAR(PixelOf(row.First, spans.X, width), margin, 1e-6);
+            EXPECT_NEAR(PixelOf(row.Last, spans.X, width), width - margin, 1e-6);
+            EXPECT_EQ(spans.Y.Lower, 0.0);
+        }
     }
 }
 

@@ -63,6 +63,22 @@ TEST_F(ChartViewMouseTest, ShortOrSidewaysLeftDragsChangeNothing)
     }
 }
 
+TEST_F(ChartViewMouseTest, AMiddleButtonDragChangesNothing)
+{
+    ShowView();
+    view.SetContents(EnteringChartContents(kDefaultInputs, kDefaultResults));
+    const QImage before = view.RenderImage();
+    const QPoint start = view.PlotArea().center();
+    for (QPoint move : {QPoint(60, 40), QPoint(-60, 40), QPoint(60, -40)}) {
+        QTest::mousePress(&view, Qt::MiddleButton, {}, start);
+        QTest::mouseMove(&view, start + move / 2);
+        QTest::mouseMove(&view, start + move);
+        QTest::mouseRelease(&view, Qt::MiddleButton, {}, start + move);
+        EXPECT_TRUE(view.IsAutoRange());
+        EXPECT_EQ(view.RenderImage(), before) << move.x() << ", " << move.y();
+    }
+}
+
 TEST_F(ChartViewMouseTest, LeftDragLeftwardsRestoresTheAutomaticRanges)
 {
     ShowView();

@@ -235,6 +235,32 @@ TEST_F(ChartViewTest, DrawsThousandsOfMillionsOfBarsAtAnyZoom)
     EXPECT_TRUE(IsColor(image.pixel(PixelOf(hour, 1500)), qRgb(255, 0, 0))) << "a one-pixel bar right of its hour";
 }
 
+int CountColour(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += IsColor(image.pixel(x, y), colour) ? 1 : 0;
+    return count;
+}
+
+TEST_F(ChartViewTest, ALongPeakBeforeASlowClearingStillShowsItsRedBars)
+{
+    // The red run spans a fraction of a pixel column; the blue run after it must not cover it.
+    ShowView();
+    for (const QueueInputs inputs : {QueueInputs{800, 2000, 801, 30000}, QueueInputs{800, 2000, 801, 2147483647}}) {
+        SCOPED_TRACE(inputs.Duration);
+        view.SetContents(EnteringChartContents(inputs, ComputeQueue(inputs)));
+        EXPECT_GT(CountColour(view.RenderImage(), qRgb(255, 0, 0)), 0) << "automatic range";
+        // Zoomed into the first tenth of the bottom axis, and into the hours around the peak's end.
+        const QPoint low = PixelOf(0, -100);
+        const QPoint high = PixelOf(view.XRange().Lower + (view.XRange().Upper - view.XRange().Lower) / 10, 2100);
+        LeftDrag({low.x() - 2, high.y()}, {high.x(), low.y()});
+        ASSERT_FALSE(view.IsAutoRange());
+        EXPECT_GT(CountColour(view.RenderImage(), qRgb(255, 0, 0)), 0) << "zoomed in";
+    }
+}
+
 TEST_F(ChartViewTest, DrawsBarsNearTwoToTheSixtyThreeHours)
 {
     ShowView();

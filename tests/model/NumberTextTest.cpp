@@ -261,6 +261,11 @@ const std::vector<RealRow> kReal = {
     {"DoubleMinNormal", DBL_MIN, "2.2250738585072E-308"},
     {"LargestSubnormal", DBL_MIN - std::numeric_limits<double>::denorm_min(), "2.2250738585072E-308"},
     {"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+    // The last digit shows the scaling: 10^1, then 10^64, then 10^256 for p = 321 (10^256 first
+    // ends in 6); for p = 258 divisions by 10^2 and 10^0 and then a multiplication by the double
+    // nearest 10^-256 (a division by 10^256 ends in 7).
+    {"FactorOrderSmallValue", 8.067668805960664E-304, "8.06766880596067E-304"},
+    {"FactorOrderTenToMinus256", 5.9965240411870758E275, "5.99652404118708E275"},
     // The estimate of E is one too large for the lowest values of binades 2^-681 and
     // 2^-877, so step 2.5 writes a leading zero and the text keeps it (14 significant digits).
     {"EstimateTooLargeLeadingZero", 0x1p-681, "0.99671949510976E-205"},

@@ -18,7 +18,7 @@ window_x=0 window_y=0 window_width=0 window_height=0
 
 RequireTools() {
   local tool missing=()
-  for tool in Xvfb xdpyinfo xdotool xwininfo wmctrl openbox import convert od awk; do
+  for tool in Xvfb xdpyinfo xdotool xwininfo xprop wmctrl openbox import convert od awk; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   if ((${#missing[@]} > 0)); then
