@@ -13,6 +13,7 @@
 #include <optional>
 #include <cstdlib>
 
+#include "ApplicationLook.h"
 #include "Informazion.h"
 #include "LocaleSettings.h"
 #include "MenuGE.h"
@@ -24,7 +25,9 @@ int main(int argc, char* argv[])
         std::fputs("usage: bench_main_job <folder for the two PNG files>\n", stderr);
         return 2;
     }
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    zorvanta::ApplyApplicationLook(application);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     const char decimalSeparator = zorvanta::DecimalSeparatorFromLocale(QLocale::system());

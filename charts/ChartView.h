@@ -35,12 +35,9 @@ public:
     /// read-out source is dropped (it described the old contents).
     void SetContents(const ChartContents& contents);
     const ChartContents& Contents() const;
-    /// The decimal separator of the axes' tick labels ("." until set).
-    void SetDecimalSeparator(char separator);
-
     /// What the hover read-out shows over the plot; an empty source shows none.
     void SetReadoutSource(ReadoutSource source);
-    /// The decimal separator of the numbers the chart writes.
+    /// The decimal separator of the numbers the chart writes: tick labels and read-out ("." until set).
     void SetDecimalSeparator(char separator);
     /// The lines the hover read-out shows now; empty while it is not shown.
     QStringList ReadoutLines() const;
@@ -95,7 +92,6 @@ private:
     void ZoomTo(QPoint from, QPoint to);
 
     ChartPlot* plot_;  ///< hidden child that draws on this widget's behalf
-    char decimalSeparator_ = '.';
     Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint pressPos_;      ///< where the drag began [pixels]
     QPoint dragPos_;       ///< where the drag is now [pixels]
