@@ -88,19 +88,10 @@ TMenuGEN::TMenuGEN(char decimalSeparator, QWidget* parent)
     CreateCommandActions();
     DescribeForAccessibility();
 
-    saveDialog1_ = new SaveFileDialog(this);
-    saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
-    saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
-    saveDialog1_->setFileMode(QFileDialog::AnyFile);
-    saveDialog1_->setNameFilter(QStringLiteral("PNG (*.png)"));
-    saveDialog1_->setDefaultSuffix(QStringLiteral("png"));
-    saveDialog1_->setOption(QFileDialog::DontConfirmOverwrite, false);
-    saveDialog1_->setWindowModality(Qt::ApplicationModal);
-
     CreateCopyResults();
 
     errorReporter_ = [this](const QString& text) { ShowErrorBox(this, text); };
-    saveFileChooser_ = [this](const QString&) { return RunSaveDialog(); };
+    saveFileChooser_ = [this](const QString& proposedName) { return RunSaveDialog(proposedName); };
 
     // The tab order follows the user's way of thinking, not the fields' top-to-bottom order.
     setTabOrder(durataFenomeno_, portataEccezionale_);
@@ -364,18 +355,35 @@ void TMenuGEN::ExplainResults(const QueueInputs& inputs, const QueueResults& res
             cell->setToolTip(tooltips[row]);
 }
 
+QFileDialog& TMenuGEN::SaveDialog()
+{
+    // Made on first use: building Qt's dialog is a good part of start-up time, and the
+    // first window shown does not need it.
+    if (saveDialog1_ == nullptr) {
+        saveDialog1_ = new SaveFileDialog(this);
+        saveDialog1_->setObjectName(QStringLiteral("SaveDialog1"));
+        saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog1_->setFileMode(QFileDialog::AnyFile);
+        saveDialog1_->setNameFilter(QStringLiteral("PNG (*.png)"));
+        saveDialog1_->setDefaultSuffix(QStringLiteral("png"));
+        saveDialog1_->setOption(QFileDialog::DontConfirmOverwrite, false);
+        saveDialog1_->setWindowModality(Qt::ApplicationModal);
+    }
+    return *saveDialog1_;
+}
+
 void TMenuGEN::SaveChart(ChartView& chart, const QString& proposedName)
 {
-    // Proposed afresh every time, so a name chosen for one chart is never offered for the other.
-    saveDialog1_->selectFile(proposedName);
     const std::optional<QString> fileName = saveFileChooser_(proposedName);
     if (!fileName)
         return;
     chart.SaveToBitmapFile(*fileName);
 }
 
-std::optional<QString> TMenuGEN::RunSaveDialog()
+std::optional<QString> TMenuGEN::RunSaveDialog(const QString& proposedName)
 {
+    // Proposed afresh every time, so a name chosen for one chart is never offered for the other.
+    SaveDialog().selectFile(proposedName);
     if (saveDialog1_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QString file = saveDialog1_->ChosenFile();

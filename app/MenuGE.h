@@ -11,6 +11,7 @@
 #include "QueueModel.h"
 
 class QAction;
+class QFileDialog;
 class QKeySequence;
 class QLineEdit;
 class QMenu;
@@ -45,6 +46,8 @@ public:
     void SetErrorReporter(ErrorReporter reporter);
     /// Replaces running the save dialog `SaveDialog1`.
     void SetSaveFileChooser(SaveFileChooser chooser);
+    /// The save dialog `SaveDialog1` shared by both Save commands, made on first use.
+    QFileDialog& SaveDialog();
 
     /// Makes the lower chart show the cumulative curves of a Process.
     void RebuildCumulativeChart(const QueueInputs& inputs, const QueueResults& results);
@@ -82,7 +85,7 @@ private:
     void FormCreate();
     void Process();
     void SaveChart(ChartView& chart, const QString& proposedName);
-    std::optional<QString> RunSaveDialog();
+    std::optional<QString> RunSaveDialog(const QString& proposedName);
     void RunCommand(const std::function<void()>& command);
     void CentreOnScreen();
     void RecentreForFrame();

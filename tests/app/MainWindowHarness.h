@@ -62,7 +62,6 @@ public:
         if (saveDialog == SaveDialog::Scripted)
             window.SetSaveFileChooser([this](const QString& proposed) -> std::optional<QString> {
                 proposals << proposed;
-                dialogFileNames << Child<QFileDialog>("SaveDialog1")->selectedFiles().value(0);
                 if (answers.empty())
                     return std::nullopt;
                 std::optional<QString> answer = answers.front();
@@ -145,7 +144,6 @@ public:
     TMenuGEN window;
     QStringList reports;
     QStringList proposals;
-    QStringList dialogFileNames;
     std::deque<std::optional<QString>> answers;
 };
 

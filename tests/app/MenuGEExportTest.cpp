@@ -200,7 +200,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        main.Child<QFileDialog>("SaveDialog1")->setDirectory(folder.path());
+        main.window.SaveDialog().setDirectory(folder.path());
     }
 
     // Types the name into the dialog once it is up and presses Enter; answers the

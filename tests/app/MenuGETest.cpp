@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -88,6 +89,9 @@ TEST_F(MenuGETest, EveryControlCarriesItsNameAndCaption)
         {"Splitter1", "QSplitter", nullptr},
         {"SaveDialog1", "QFileDialog", nullptr},
     };
+    // The save dialog is made on first use, not at start-up.
+    EXPECT_EQ(main.window.findChild<QFileDialog*>(), nullptr);
+    main.window.SaveDialog();
     for (const Control& control : controls) {
         SCOPED_TRACE(control.Name);
         QWidget* widget = main.Child(control.Name);
