@@ -3,6 +3,7 @@
 // root and run from their own ctest entry as the user nobody.
 #include "FileWriting.h"
 #include "ImageExport.h"
+#include "ExportTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,21 +23,8 @@
 namespace zorvanta {
 namespace {
 
-std::string ErrorOf(const QImage& image, const QString& fileName)
-{
-    try {
-        WriteImageFile(image, fileName);
-    } catch (const std::runtime_error& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
-
-QByteArray ReadBytes(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using exporttest::ErrorOf;
+using exporttest::ReadBytes;
 
 bool WriteBytes(const QString& fileName, const QByteArray& bytes)
 {

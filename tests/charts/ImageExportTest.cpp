@@ -17,10 +17,14 @@
 #include <QtTest/QTest>
 
 #include "ChartBuilders.h"
+#include "ExportTestSupport.h"
 #include "ChartView.h"
 
 namespace zorvanta {
 namespace {
+
+using exporttest::ErrorOf;
+using exporttest::ReadBytes;
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlueColour = 0xFF0000FF;
@@ -52,16 +56,6 @@ QImage ManyColoursImage()
         for (int y = 2; y < 8; ++y)
             image.setPixel(x, y, qRgb(x * 2, y * 30, 255 - x));
     return image;
-}
-
-std::string ErrorOf(const QImage& image, const QString& fileName)
-{
-    try {
-        WriteImageFile(image, fileName);
-    } catch (const std::runtime_error& error) {
-        return error.what();
-    }
-    return "(no error)";
 }
 
 struct DecodedFile {
@@ -97,12 +91,6 @@ protected:
         QFile file(fileName);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    static QByteArray ReadBytes(const QString& fileName)
-    {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private:
